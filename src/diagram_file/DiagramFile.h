@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// Largest segment count a diagram file may announce; larger (or negative) counts are refused
+// so that no file can make the program allocate without bound.
+constexpr std::int32_t MaxSegments = 16384;
+
+// Smallest header that holds the parameter block; the comment area never starts inside it.
+constexpr std::uint32_t MinHeaderLength = 52;
+
+// One parsed .dgr file.
+struct DiagramFile {
+  std::uint32_t HeaderLength = 0;
+  std::int32_t SegmentCount = 0;
+
+  // Parameter block, file offsets 8 to 51.
+  std::uint16_t FuelLevelWhole = 0;
+  std::uint8_t FuelLevelTenths = 0;
+  std::uint8_t FuelLevelTag = 0;
+  std::uint16_t WaterLevelWhole = 0;
+  std::uint8_t WaterLevelTenths = 0;
+  std::uint8_t WaterLevelTag = 0;
+  float FuelTangent = 0;
+  std::uint16_t FuelSegment = 0;
+  float NoiseValue = 0;
+  std::uint16_t AirValue = 0;
+  std::uint16_t ScaleValue = 0;
+  float DeltaValue = 0;
+  float FuelAddition = 0;
+  std::uint16_t WaterSegment = 0;
+
+  // Present when HeaderLength >= 62.
+  bool HasRecordTime = false;
+  double RecordTime = 0;
+  std::uint8_t SensorAddress = 0;
+  std::uint8_t SiteType = 0;  // 0 when absent
+  // Present when HeaderLength >= 64.
+  std::int16_t LevelCorrection = 0;  // 0 when absent
+
+  std::vector<std::uint8_t> CodeData;
+  std::vector<std::uint8_t> FuelData;
+  std::vector<std::uint8_t> AirData;
+  std::vector<std::uint8_t> Comment;  // raw comment area bytes, empty when the file has none
+};
+
+enum class ReadStatus { Ok, Missing, CannotOpen, SegmentCountOutOfRange };
+
+// Text for a failed read, for messages of the command-line tool.
+const char* ReadStatusText(ReadStatus status);
+
+// Opens a diagram file for reading without sharing and parses it whole. The file stays open
+// (so nobody else can open it) until Close() or destruction: loading fills the comment window
+// while it still holds the file.
+class DiagramFileReader {
+public:
+  explicit DiagramFileReader(const std::string& path);
+  ~DiagramFileReader();
+  DiagramFileReader(const DiagramFileReader&) = delete;
+  DiagramFileReader& operator=(const DiagramFileReader&) = delete;
+
+  ReadStatus Status() const { return status_; }
+  bool Ok() const { return status_ == ReadStatus::Ok; }
+  const DiagramFile& File() const { return file_; }
+  DiagramFile& File() { return file_; }
+  void Close();
+
+private:
+  ReadStatus status_ = ReadStatus::CannotOpen;
+  int handle_ = 0;
+  DiagramFile file_;
+};
+
+// Reads a whole diagram file and closes it. Does not test existence first; a missing file
+// reports CannotOpen like any other failed open.
+ReadStatus ReadDiagramFile(const std::string& path, DiagramFile& file);
+
+// Rewrites the comment area of the file at path with text (written unchanged) and cuts the file
+// right after it. Gives false, leaving every byte as it was, when the file is missing, cannot
+// be opened, or its own header puts the comment area inside the header or beyond the end of
+// the file; false too when the write or the cut fails.
+bool WriteCommentArea(const std::string& path, std::span<const std::uint8_t> text);

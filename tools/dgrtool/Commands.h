@@ -1,0 +1,9 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+// Each command registers itself as a subcommand; its callback stores the exit status.
+void AddInfoCommand(CLI::App& app, int& exitStatus);
+void AddCommentCommand(CLI::App& app, int& exitStatus);
+void AddGenCommand(CLI::App& app, int& exitStatus);
+void AddRenderCommand(CLI::App& app, int& exitStatus);
