@@ -7,13 +7,16 @@
 
 class TCanvas;
 
-// An off-screen picture of 32-bit pixels, each a TColor. New pixels are white.
+// An off-screen picture of 32-bit pixels, each a TColor. New pixels are white. Copies and moves
+// carry the pixels; the canvas belongs to the object it draws on and is not carried.
 class TBitmap {
 public:
   TBitmap();
   TBitmap(int width, int height);
   TBitmap(const TBitmap& other);
+  TBitmap(TBitmap&& other) noexcept;
   TBitmap& operator=(const TBitmap& other);
+  TBitmap& operator=(TBitmap&& other) noexcept;
   ~TBitmap();
 
   int Width() const { return width_; }
