@@ -47,14 +47,21 @@ struct DiagramFile {
   std::vector<std::uint8_t> Comment;  // raw comment area bytes, empty when the file has none
 };
 
-enum class ReadStatus { Ok, Missing, CannotOpen, SegmentCountOutOfRange };
+// Why a read failed. A file announcing a SegmentCount below 0 or above MaxSegments is refused
+// as if it could not be opened.
+enum class ReadStatus { Ok, Missing, Folder, CannotOpen, SegmentCountOutOfRange };
 
 // Text for a failed read, for messages of the command-line tool.
 const char* ReadStatusText(ReadStatus status);
 
 // Opens a diagram file for reading without sharing and parses it whole. The file stays open
 // (so nobody else can open it) until Close() or destruction: loading fills the comment window
-// while it still holds the file.
+// while it still holds the file. A failed read holds nothing open.
+//
+// Reading: HeaderLength and SegmentCount from offset 0, the parameter block always from offset
+// 8, RecordTime, SensorAddress and SiteType when HeaderLength >= 62, LevelCorrection when
+// HeaderLength >= 64 (compared unsigned); the three arrays from offset HeaderLength; the
+// comment is everything after the arrays. Bytes that lie beyond the end of the file read as 0.
 class DiagramFileReader {
 public:
   explicit DiagramFileReader(const std::string& path);
@@ -74,12 +81,14 @@ private:
   DiagramFile file_;
 };
 
-// Reads a whole diagram file and closes it. Does not test existence first; a missing file
-// reports CannotOpen like any other failed open.
+// Reads a whole diagram file and closes it. Does not test existence first: a failed open
+// reports Missing, Folder or CannotOpen by what the path names.
 ReadStatus ReadDiagramFile(const std::string& path, DiagramFile& file);
 
 // Rewrites the comment area of the file at path with text (written unchanged) and cuts the file
-// right after it. Gives false, leaving every byte as it was, when the file is missing, cannot
-// be opened, or its own header puts the comment area inside the header or beyond the end of
-// the file; false too when the write or the cut fails.
+// right after it. The comment area starts at HeaderLength + 3 * SegmentCount as the file's own
+// first 8 bytes give them. Gives false, leaving every byte as it was, when the file is missing,
+// cannot be opened, is shorter than 8 bytes, announces a SegmentCount outside 0 to MaxSegments,
+// or puts the comment area inside the first 52 bytes or beyond the end of the file; false too
+// when the write or the cut fails.
 bool WriteCommentArea(const std::string& path, std::span<const std::uint8_t> text);
