@@ -45,6 +45,8 @@ struct DiagramFile {
   std::vector<std::uint8_t> FuelData;
   std::vector<std::uint8_t> AirData;
   std::vector<std::uint8_t> Comment;  // raw comment area bytes, empty when the file has none
+
+  bool operator==(const DiagramFile&) const = default;
 };
 
 // Why a read failed. A file announcing a SegmentCount below 0 or above MaxSegments is refused

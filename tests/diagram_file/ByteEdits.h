@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "diagram_file/DiagramFile.h"
+#include "diagram_file/DiagramFileEncoder.h"
+#include "diagram_file/SyntheticDiagram.h"
+
+// Overwrites 4 bytes at offset with value, little-endian, as HeaderLength and SegmentCount are
+// stored.
+inline void PutLittle32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value) {
+  for (std::size_t i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+inline DiagramFile SampleDiagram(std::int32_t segments, std::uint32_t headerLength, const std::string& comment, std::uint64_t seed) {
+  SyntheticDiagramOptions options;
+  options.SegmentCount = segments;
+  options.HeaderLength = headerLength;
+  options.Comment = comment;
+  options.Seed = seed;
+  return MakeSyntheticDiagram(options);
+}
