@@ -1,0 +1,112 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/forms/Control.h"
+#include "platform/graphics/Bitmap.h"
+
+// bsSingle: a fixed frame of 3 pixels on the left, right and bottom and a caption bar of 22
+// pixels above the client area (top edge 25). bsSizeToolWin: a sizing frame of 4 pixels and a
+// small caption bar of 26 pixels (top edge 30). bsNone: no frame.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeToolWin };
+
+// The frame widths around a form's client area.
+struct TFormFrame {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+};
+TFormFrame FrameOf(TFormBorderStyle style);
+
+// poDesktopCenter: centred on the desktop (the Screen) when first shown.
+enum TPosition { poDesigned, poDesktopCenter };
+
+enum TCloseAction { caNone, caHide };
+
+using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+// A top-level window. Left, Top, Width and Height are its outer place and size on the desktop;
+// the client area, where its children lie, is the outer size less the frame of its
+// BorderStyle. The frame is kept when the border style changes: the client size stays.
+//
+// A window class derives from TForm; its constructor creates the controls and binds the
+// handlers. TApplication::CreateForm then stores the form in its global pointer, runs OnCreate
+// and shows the form when its constructor set Visible. While that constructor runs, SetVisible
+// only records the wish.
+class TForm : public TWinControl {
+public:
+  explicit TForm(TComponent* owner = nullptr);
+  ~TForm() override;
+
+  int Width() const override { return clientWidth_ + Frame().Left + Frame().Right; }
+  int Height() const override { return clientHeight_ + Frame().Top + Frame().Bottom; }
+  void SetBounds(int left, int top, int width, int height) override;
+  int ClientWidth() const { return clientWidth_; }
+  int ClientHeight() const { return clientHeight_; }
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
+  TRect ClientRect() const override { return {0, 0, clientWidth_, clientHeight_}; }
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TFormFrame Frame() const { return FrameOf(borderStyle_); }
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position);
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  const TBitmap& Icon() const { return icon_; }
+  void SetIcon(const TBitmap& icon);
+
+  // Showing runs OnShow; hiding a shown form runs OnHide.
+  void SetVisible(bool visible) override;
+  // Makes the form visible (centring it at its first show when poDesktopCenter) and brings it to
+  // the front.
+  void Show() override;
+  // True from the construction of the form until TApplication::CreateForm finished it.
+  bool Creating() const { return creating_; }
+  // Runs OnCloseQuery, then (when it allowed closing) OnClose; then, unless the action became
+  // caNone, ends the Application's loop for the main form and hides any other form.
+  void Close();
+
+  TNotifyEvent OnCreate;
+  // Runs on every change of the form's size, never on a move alone.
+  TNotifyEvent OnResize;
+  TCloseQueryEvent OnCloseQuery;
+  TCloseEvent OnClose;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+
+  // User input, each through the Application's guard. UserClose is the close button.
+  // UserMoveResize is the user or the window manager moving or sizing the window (outer
+  // figures). The mouse methods take client coordinates and pass the event on to the control
+  // under the pointer, or to the control that holds the mouse capture.
+  void UserClose();
+  void UserMoveResize(int left, int top, int width, int height);
+  void UserMouseDown(int x, int y, TMouseButton button = mbLeft);
+  void UserMouseMove(int x, int y);
+  void UserMouseUp(int x, int y, TMouseButton button = mbLeft);
+
+protected:
+  void BoundsChanged(int oldWidth, int oldHeight) override;
+  void SetAutoSizeExtent(int clientRight, int clientBottom, bool width, bool height) override;
+
+private:
+  friend class TApplication;
+  void SetClientSize(int width, int height);
+  TControl* MouseTarget(int x, int y);
+  void FinishCreation();
+
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  TFormBorderStyle borderStyle_ = bsSingle;
+  TPosition position_ = poDesigned;
+  std::string caption_;
+  TBitmap icon_;
+  bool creating_ = false;
+  bool visibleAtCreation_ = false;
+  bool shownBefore_ = false;
+};

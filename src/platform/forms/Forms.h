@@ -1,0 +1,22 @@
+#pragma once
+
+// Everything a window is written against.
+#include "platform/forms/Application.h"
+#include "platform/forms/Bevel.h"
+#include "platform/forms/Button.h"
+#include "platform/forms/CheckBox.h"
+#include "platform/forms/ComboBox.h"
+#include "platform/forms/Exception.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/Memo.h"
+#include "platform/forms/Menus.h"
+#include "platform/forms/MessageBox.h"
+#include "platform/forms/OpenDialog.h"
+#include "platform/forms/Panel.h"
+#include "platform/forms/RadioButton.h"
+#include "platform/forms/ScrollBar.h"
+#include "platform/forms/SpeedButton.h"
+#include "platform/forms/StaticText.h"
+#include "platform/forms/Timer.h"
