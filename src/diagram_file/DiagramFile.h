@@ -87,10 +87,23 @@ private:
 // reports Missing, Folder or CannotOpen by what the path names.
 ReadStatus ReadDiagramFile(const std::string& path, DiagramFile& file);
 
+enum class CommentWriteStatus {
+  Written,
+  Missing,                 // no file of that path
+  CannotOpen,              // a folder, or open elsewhere, or not permitted
+  TooShort,                // fewer than 8 bytes
+  SegmentCountOutOfRange,  // SegmentCount outside 0 to MaxSegments
+  AreaInsideHeader,        // HeaderLength + 3 * SegmentCount below 52
+  AreaBeyondEnd,           // HeaderLength + 3 * SegmentCount beyond the end of the file
+  WriteFailed,             // the write was short or the file could not be cut
+};
+
+const char* CommentWriteStatusText(CommentWriteStatus status);
+
 // Rewrites the comment area of the file at path with text (written unchanged) and cuts the file
 // right after it. The comment area starts at HeaderLength + 3 * SegmentCount as the file's own
-// first 8 bytes give them. Gives false, leaving every byte as it was, when the file is missing,
-// cannot be opened, is shorter than 8 bytes, announces a SegmentCount outside 0 to MaxSegments,
-// or puts the comment area inside the first 52 bytes or beyond the end of the file; false too
-// when the write or the cut fails.
+// first 8 bytes give them. Every status but Written and WriteFailed leaves every byte as it was.
+CommentWriteStatus RewriteCommentArea(const std::string& path, std::span<const std::uint8_t> text);
+
+// RewriteCommentArea, giving true when the comment area was rewritten.
 bool WriteCommentArea(const std::string& path, std::span<const std::uint8_t> text);

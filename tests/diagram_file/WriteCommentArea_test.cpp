@@ -64,20 +64,23 @@ TEST(WriteCommentArea, RefusesFilesItWouldDamage) {
   struct Case {
     const char* what;
     std::vector<std::uint8_t> bytes;
+    CommentWriteStatus status;
   };
+  using enum CommentWriteStatus;
   const std::vector<Case> cases = {
-      {"comment area inside the header", withHeader(20, 10)},
-      {"comment area at offset 0", withHeader(0, 0)},
-      {"comment area beyond the end", withHeader(64, 100)},
-      {"header length far beyond the end", withHeader(0xFFFFFFFFu, 10)},
-      {"32-bit sum that would wrap", withHeader(0xFFFFFFF0u, 16)},
-      {"negative segment count", withHeader(64, 0xFFFFFFFFu)},
-      {"segment count above the limit", withHeader(64, MaxSegments + 1)},
-      {"shorter than 8 bytes", std::vector<std::uint8_t>(good.begin(), good.begin() + 7)},
-      {"empty", {}}};
+      {"comment area inside the header", withHeader(20, 10), AreaInsideHeader},
+      {"comment area at offset 0", withHeader(0, 0), AreaInsideHeader},
+      {"comment area beyond the end", withHeader(64, 100), AreaBeyondEnd},
+      {"header length far beyond the end", withHeader(0xFFFFFFFFu, 10), AreaBeyondEnd},
+      {"32-bit sum that would wrap", withHeader(0xFFFFFFF0u, 16), AreaBeyondEnd},
+      {"negative segment count", withHeader(64, 0xFFFFFFFFu), SegmentCountOutOfRange},
+      {"segment count above the limit", withHeader(64, MaxSegments + 1), SegmentCountOutOfRange},
+      {"shorter than 8 bytes", std::vector<std::uint8_t>(good.begin(), good.begin() + 7), TooShort},
+      {"empty", {}, TooShort}};
   ScratchFolder folder;
   for (const Case& c : cases) {
     std::string path = folder.Write("a.dgr", c.bytes);
+    EXPECT_EQ(RewriteCommentArea(path, Bytes("new text")), c.status) << c.what;
     EXPECT_FALSE(WriteCommentArea(path, Bytes("new text"))) << c.what;
     EXPECT_EQ(ReadAllBytes(path), c.bytes) << c.what;
   }
@@ -86,14 +89,14 @@ TEST(WriteCommentArea, RefusesFilesItWouldDamage) {
 TEST(WriteCommentArea, FailsWhenTheFileCannotBeOpened) {
   ScratchFolder folder;
   std::filesystem::create_directory(folder.Path("x.dgr"));
-  EXPECT_FALSE(WriteCommentArea(folder.Path("x.dgr"), Bytes("t")));
-  EXPECT_FALSE(WriteCommentArea(folder.Path("missing.dgr"), Bytes("t")));
+  EXPECT_EQ(RewriteCommentArea(folder.Path("x.dgr"), Bytes("t")), CommentWriteStatus::Missing);
+  EXPECT_EQ(RewriteCommentArea(folder.Path("missing.dgr"), Bytes("t")), CommentWriteStatus::Missing);
 
   const std::vector<std::uint8_t> bytes = EncodeDiagramFile(SampleDiagram(10, 64, "old", 5));
   std::string path = folder.Write("a.dgr", bytes);
   int handle = FileOpen(path, fmOpenRead);
   ASSERT_GT(handle, 0);
-  EXPECT_FALSE(WriteCommentArea(path, Bytes("t")));
+  EXPECT_EQ(RewriteCommentArea(path, Bytes("t")), CommentWriteStatus::CannotOpen);
   FileClose(handle);
   EXPECT_EQ(ReadAllBytes(path), bytes);
   EXPECT_TRUE(WriteCommentArea(path, Bytes("t")));
