@@ -1,0 +1,66 @@
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include <fmt/format.h>
+
+#include "Commands.h"
+#include "Report.h"
+#include "diagram_file/CommentText.h"
+#include "diagram_file/DiagramFile.h"
+
+namespace {
+
+int PrintComment(const std::string& path) {
+  DiagramFile file;
+  ReadStatus status = ReadDiagramFile(path, file);
+  if (status != ReadStatus::Ok) {
+    ReportFileProblem(path, ReadStatusText(status));
+    return 1;
+  }
+  std::string text = DecodeComment(file.Comment);
+  std::cout << text;
+  if (!text.empty() && text.back() != '\n') std::cout << "\n";
+  return 0;
+}
+
+// Saves text as the viewer's comment window saves it.
+int SetComment(const std::string& path, const std::string& text) {
+  EncodedComment encoded = EncodeCommentForSave(text);
+  if (!encoded.Ok) {
+    ReportFileProblem(path, fmt::format("the text holds U+{:04X}, which Windows-1251 cannot hold; nothing written",
+                                        static_cast<std::uint32_t>(encoded.Unencodable)));
+    return 1;
+  }
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    ReportFileProblem(path, "is a folder");
+    return 1;
+  }
+  CommentWriteStatus status = RewriteCommentArea(path, encoded.Bytes);
+  if (status != CommentWriteStatus::Written) {
+    ReportFileProblem(path, CommentWriteStatusText(status));
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void AddCommentCommand(CLI::App& app, int& exitStatus) {
+  struct Options {
+    std::string file;
+    std::optional<std::string> text;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App* command = app.add_subcommand("comment", "Print the comment of a file as the viewer shows it, or replace it");
+  command->add_option("file", options->file, "Diagram file")->required();
+  command->add_option("--set", options->text,
+                      "Replace the comment with TEXT as the viewer saves it: line breaks as CR LF, Windows-1251, "
+                      "blanks trimmed at both ends")
+      ->type_name("TEXT");
+  command->callback([options, &exitStatus] {
+    exitStatus = options->text ? SetComment(options->file, *options->text) : PrintComment(options->file);
+  });
+}

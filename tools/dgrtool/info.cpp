@@ -1,0 +1,132 @@
+#include <iostream>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <fmt/format.h>
+#include <nlohmann/json.hpp>
+
+#include "Commands.h"
+#include "Report.h"
+#include "diagram_file/CommentText.h"
+#include "diagram_file/DiagramFile.h"
+#include "diagram_file/Readouts.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct Readout {
+  const char* name;
+  std::string text;
+  bool visible;
+};
+
+// The read-outs as a first load into a fresh window leaves them: stRFLvl starts hidden and
+// empty and keeps that text when the load hides it.
+std::vector<Readout> FirstLoadReadouts(const ReadoutTexts& t) {
+  return {{"stFLvl", t.stFLvl, true},   {"stRFLvl", t.stRFLvl.value_or(""), t.stRFLvl.has_value()},
+          {"stFnd", t.stFnd, true},     {"stWLvl", t.stWLvl, true},
+          {"stCFsn", t.stCFsn, true},   {"stFADif", t.stFADif, true},
+          {"stAFnd", t.stAFnd, true},   {"stWsn", t.stWsn, true},
+          {"stFtg", t.stFtg, true},     {"stShum", t.stShum, true},
+          {"stRng", t.stRng, true},     {"stFadd", t.stFadd, true},
+          {"stDelta", t.stDelta, true}, {"stSegNum", t.stSegNum, true},
+          {"stSAdr", t.stSAdr, true},   {"stDTime", t.stDTime, true},
+          {"stVer", t.stVer, true}};
+}
+
+// A single-precision value as the shortest decimal that reads back as it, so 0.1f shows as 0.1.
+double FloatForDisplay(float value) { return std::stod(fmt::format("{}", value)); }
+
+Json HeaderJson(const DiagramFile& f) {
+  Json header;
+  header["HeaderLength"] = f.HeaderLength;
+  header["SegmentCount"] = f.SegmentCount;
+  header["FuelLevelWhole"] = f.FuelLevelWhole;
+  header["FuelLevelTenths"] = f.FuelLevelTenths;
+  header["FuelLevelTag"] = f.FuelLevelTag;
+  header["WaterLevelWhole"] = f.WaterLevelWhole;
+  header["WaterLevelTenths"] = f.WaterLevelTenths;
+  header["WaterLevelTag"] = f.WaterLevelTag;
+  header["FuelTangent"] = FloatForDisplay(f.FuelTangent);
+  header["FuelSegment"] = f.FuelSegment;
+  header["NoiseValue"] = FloatForDisplay(f.NoiseValue);
+  header["AirValue"] = f.AirValue;
+  header["ScaleValue"] = f.ScaleValue;
+  header["DeltaValue"] = FloatForDisplay(f.DeltaValue);
+  header["FuelAddition"] = FloatForDisplay(f.FuelAddition);
+  header["WaterSegment"] = f.WaterSegment;
+  header["RecordTime"] = f.HasRecordTime ? Json(f.RecordTime) : Json(nullptr);
+  header["SensorAddress"] = f.HasRecordTime ? Json(f.SensorAddress) : Json(nullptr);
+  header["SiteType"] = f.SiteType;
+  header["LevelCorrection"] = f.LevelCorrection;
+  return header;
+}
+
+std::optional<std::string> EditorComment(const DiagramFile& f) {
+  if (f.Comment.empty()) return std::nullopt;
+  return DecodeComment(f.Comment);
+}
+
+void PrintJson(const std::string& path, const DiagramFile& f) {
+  Json line;
+  line["file"] = path;
+  line["caption"] = DiagramCaption(path);
+  Json readouts = Json::object();
+  for (const Readout& r : FirstLoadReadouts(MakeReadoutTexts(f))) readouts[r.name] = {{"text", r.text}, {"visible", r.visible}};
+  line["readouts"] = std::move(readouts);
+  line["header"] = HeaderJson(f);
+  std::optional<std::string> comment = EditorComment(f);
+  line["comment"] = comment ? Json(*comment) : Json(nullptr);
+  std::cout << line.dump() << "\n";
+}
+
+void PrintText(const std::string& path, const DiagramFile& f) {
+  auto row = [](std::string_view name, std::string_view value) { std::cout << fmt::format("  {:<18}{}\n", name, value); };
+  std::cout << path << "\n";
+  row("caption", DiagramCaption(path));
+  for (const Readout& r : FirstLoadReadouts(MakeReadoutTexts(f))) {
+    row(r.name, r.visible ? r.text : r.text + " (hidden)");
+  }
+  Json header = HeaderJson(f);
+  for (const auto& [name, value] : header.items()) row(name, value.is_null() ? "(absent)" : value.dump());
+  std::optional<std::string> comment = EditorComment(f);
+  if (!comment) {
+    row("comment", "(none)");
+    return;
+  }
+  std::string indented;
+  for (char c : *comment) indented += c == '\n' ? std::string("\n") + std::string(20, ' ') : std::string(1, c);
+  row("comment", indented);
+}
+
+}  // namespace
+
+void AddInfoCommand(CLI::App& app, int& exitStatus) {
+  struct Options {
+    bool json = false;
+    std::vector<std::string> files;
+  };
+  auto options = std::make_shared<Options>();
+  CLI::App* command = app.add_subcommand("info", "Show what the viewer shows of each file: caption, read-outs, header fields, comment");
+  command->add_flag("--json", options->json, "One JSON object per file, one per line");
+  command->add_option("files", options->files, "Diagram files")->required();
+  command->callback([options, &exitStatus] {
+    for (const std::string& path : options->files) {
+      DiagramFile file;
+      ReadStatus status = ReadDiagramFile(path, file);
+      if (status != ReadStatus::Ok) {
+        ReportFileProblem(path, ReadStatusText(status));
+        exitStatus = 1;
+        continue;
+      }
+      if (options->json) {
+        PrintJson(path, file);
+      } else {
+        PrintText(path, file);
+      }
+    }
+  });
+}
