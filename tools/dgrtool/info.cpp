@@ -88,7 +88,7 @@ void PrintText(const std::string& path, const DiagramFile& f) {
   std::cout << path << "\n";
   row("caption", DiagramCaption(path));
   for (const Readout& r : FirstLoadReadouts(MakeReadoutTexts(f))) {
-    row(r.name, r.visible ? r.text : r.text + " (hidden)");
+    row(r.name, r.visible ? r.text : r.text.empty() ? "(hidden)" : r.text + " (hidden)");
   }
   Json header = HeaderJson(f);
   for (const auto& [name, value] : header.items()) row(name, value.is_null() ? "(absent)" : value.dump());
