@@ -21,7 +21,8 @@ public:
   // A form has been constructed with all its controls (before its OnCreate runs): the backend
   // may attach peers to it and its controls (TControl::SetPeer).
   virtual void FormCreated(TForm& form);
-  // A control was given a parent on a form that has already been created.
+  // A control (with any children it holds) was given a parent on a form that has already been
+  // created; a peer it had was dropped before.
   virtual void ControlAdded(TControl& control);
   // A form is about to be destroyed; its controls still exist.
   virtual void FormDestroying(TForm& form);

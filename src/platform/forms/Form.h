@@ -96,9 +96,9 @@ protected:
 
 private:
   friend class TApplication;
+  friend class TControl;
   void SetClientSize(int width, int height);
   TControl* MouseTarget(int x, int y);
-  void FinishCreation();
 
   int clientWidth_ = 0;
   int clientHeight_ = 0;
@@ -109,4 +109,6 @@ private:
   bool creating_ = false;
   bool visibleAtCreation_ = false;
   bool shownBefore_ = false;
+  // The backend has been told of the form (TApplication::CreateForm).
+  bool announced_ = false;
 };

@@ -1,0 +1,7 @@
+#include "platform/forms/MessageBox.h"
+
+#include "platform/forms/Application.h"
+
+int MessageBoxA(TForm* owner, const std::string& text, const std::string& caption, unsigned flags) {
+  return Application->Backend().ShowMessageBox(owner, text, caption, flags);
+}

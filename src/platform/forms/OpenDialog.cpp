@@ -1,0 +1,14 @@
+#include "platform/forms/OpenDialog.h"
+
+#include "platform/forms/Application.h"
+
+TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
+
+bool TOpenDialog::Execute() {
+  std::optional<std::string> chosen = Application->Backend().ExecuteOpenDialog(*this);
+  if (!chosen) {
+    return false;
+  }
+  fileName_ = *chosen;
+  return true;
+}

@@ -1,0 +1,59 @@
+#include "platform/forms/Panel.h"
+
+#include <algorithm>
+
+TPanel::TPanel(TComponent* owner) : TWinControl(owner) {}
+
+void TPanel::SetCaption(const std::string& caption) {
+  if (caption != caption_) {
+    caption_ = caption;
+    Changed(TChange::Text);
+  }
+}
+
+void TPanel::SetBevelOuter(TBevelCut bevel) {
+  if (bevel != bevelOuter_) {
+    bevelOuter_ = bevel;
+    InsetChanged();
+  }
+}
+
+void TPanel::SetBevelInner(TBevelCut bevel) {
+  if (bevel != bevelInner_) {
+    bevelInner_ = bevel;
+    InsetChanged();
+  }
+}
+
+void TPanel::SetBevelWidth(int width) {
+  if (width != bevelWidth_) {
+    bevelWidth_ = width;
+    InsetChanged();
+  }
+}
+
+void TPanel::SetBorderWidth(int width) {
+  if (width != borderWidth_) {
+    borderWidth_ = width;
+    InsetChanged();
+  }
+}
+
+void TPanel::SetAlignment(TAlignment alignment) {
+  if (alignment != alignment_) {
+    alignment_ = alignment;
+    Changed(TChange::Appearance);
+  }
+}
+
+TRect TPanel::ClientRect() const {
+  const int inset = borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
+  const int right = std::max(Width() - inset, inset);
+  const int bottom = std::max(Height() - inset, inset);
+  return {inset, inset, right, bottom};
+}
+
+void TPanel::InsetChanged() {
+  Changed(TChange::Appearance);
+  Realign();
+}
