@@ -1,7 +1,5 @@
 #include "platform/forms/Panel.h"
 
-#include <algorithm>
-
 TPanel::TPanel(TComponent* owner) : TWinControl(owner) {}
 
 void TPanel::SetCaption(const std::string& caption) {
@@ -48,9 +46,7 @@ void TPanel::SetAlignment(TAlignment alignment) {
 
 TRect TPanel::ClientRect() const {
   const int inset = borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
-  const int right = std::max(Width() - inset, inset);
-  const int bottom = std::max(Height() - inset, inset);
-  return {inset, inset, right, bottom};
+  return {inset, inset, Width() - inset, Height() - inset};
 }
 
 void TPanel::InsetChanged() {
