@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 
 // The platform's exception class: an error with a message text, shown by the Application.
 class Exception : public std::exception {
