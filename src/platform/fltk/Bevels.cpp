@@ -1,5 +1,6 @@
 #include "platform/fltk/Bevels.h"
 
+#include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 #include "platform/fltk/FltkColor.h"
@@ -43,10 +44,19 @@ void FillDownPattern(int x, int y, int w, int h) {
     for (int column = x + (((row + x) & 1) ^ 1); column < x + w; column += 2) fl_point(column, row);
 }
 
-void DrawLeftLine(int x, int y, int h) {
-  if (h <= 0) return;
-  fl_color(ToFlColor(clBtnShadow));
-  fl_yxline(x, y, y + h - 1);
-  fl_color(ToFlColor(clBtnHighlight));
-  fl_yxline(x + 1, y, y + h - 1);
+namespace {
+void DrawFieldBox(int x, int y, int w, int h, Fl_Color color) {
+  DrawFrame3D(x, y, w, h, clBtnShadow, clBtnHighlight, 1);
+  DrawFrame3D(x, y, w, h, cl3DDkShadow, clBtnFace, 1);
+  fl_color(color);
+  fl_rectf(x, y, w, h);
+}
+}
+
+Fl_Boxtype ClassicFieldBox() {
+  static const Fl_Boxtype type = [] {
+    Fl::set_boxtype(FL_FREE_BOXTYPE, DrawFieldBox, 2, 2, 4, 4);
+    return FL_FREE_BOXTYPE;
+  }();
+  return type;
 }

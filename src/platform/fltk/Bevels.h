@@ -1,5 +1,7 @@
 #pragma once
 
+#include <FL/Enumerations.H>
+
 #include "platform/graphics/Color.h"
 
 // The classic 3D edges, drawn with fl_ calls into the current FLTK drawing target.
@@ -20,5 +22,5 @@ void DrawButtonFrame(int& x, int& y, int& w, int& h, bool pushed);
 // The face of a toggle button that stays down: a checkerboard of face and highlight.
 void FillDownPattern(int x, int y, int w, int h);
 
-// A vertical etched line (shadow, then highlight one pixel to its right).
-void DrawLeftLine(int x, int y, int h);
+// A box type drawing the classic two-pixel sunken edge of an edit field around its colour.
+Fl_Boxtype ClassicFieldBox();

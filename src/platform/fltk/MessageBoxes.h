@@ -2,16 +2,12 @@
 
 #include <string>
 
-// Answers of the question box, as the old platform numbered them.
-constexpr int IdYes = 6;
-constexpr int IdNo = 7;
-
 // Russian texts for FLTK's own dialogs and file chooser, and their font.
 void LocalizeFltkDialogs();
 
-// A modal question with the buttons "Да" and "Нет" and the question icon; runs a nested
-// event loop. `text` may hold line breaks. Returns IdYes or IdNo (closing the box is No).
-int AskQuestion(const std::string& text, const std::string& caption);
-
-// A modal error message with the alert icon.
-void ShowErrorBox(const std::string& text, const std::string& caption);
+// A message box: `text` (line breaks allowed) beside an icon, under `caption`, with the
+// buttons "Да" and "Нет" for MB_YESNO, else "ОК"; the icon is a question mark for
+// MB_ICONQUESTION, else an exclamation mark for `error` boxes and an "i" otherwise. It runs a
+// nested event loop until answered but leaves the other windows usable, as a box without an
+// owner window does. Returns IDYES, IDNO or IDOK; closing a Yes/No box answers No.
+int RunMessageBox(const std::string& text, const std::string& caption, unsigned flags, bool error = false);

@@ -1,0 +1,132 @@
+#include "platform/fltk/FormWindow.h"
+
+#include <FL/Fl.H>
+
+#include "platform/fltk/FltkColor.h"
+#include "platform/fltk/ImageWidget.h"
+#include "platform/fltk/ModelAccess.h"
+#include "platform/forms/Form.h"
+
+namespace {
+
+TMouseButton ToMouseButton(int button) {
+  if (button == FL_RIGHT_MOUSE) return mbRight;
+  if (button == FL_MIDDLE_MOUSE) return mbMiddle;
+  return mbLeft;
+}
+
+Fl_Cursor ToFlCursor(TCursor cursor) {
+  switch (cursor) {
+  case crCross:
+    return FL_CURSOR_CROSS;
+  case crSizeWE:
+    return FL_CURSOR_WE;
+  case crDefault:
+    break;
+  }
+  return FL_CURSOR_DEFAULT;
+}
+
+void CloseRequested(Fl_Widget*, void* form) {
+  // FLTK closes a window on Escape too; a form closes only by its close button.
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  static_cast<TForm*>(form)->UserClose();
+}
+
+}
+
+FormWindow::FormWindow(TForm& form, int x, int y, int w, int h) : Fl_Double_Window(x, y, w, h), form_(form) {
+  end();
+  resizable(nullptr);
+  box(FL_FLAT_BOX);
+  xclass("dgrview");
+  callback(CloseRequested, &form);
+}
+
+int FormWindow::handle(int event) {
+  int handled = Fl_Double_Window::handle(event);
+  const int x = Fl::event_x();
+  const int y = Fl::event_y();
+  switch (event) {
+  case FL_PUSH:
+    pointerX_ = x;
+    pointerY_ = y;
+    if (!handled) {
+      form_.UserMouseDown(x, y, ToMouseButton(Fl::event_button()));
+      handled = 1;
+    }
+    break;
+  case FL_DRAG:
+    pointerX_ = x;
+    pointerY_ = y;
+    if (!handled && Fl::pushed() == this) {
+      form_.UserMouseMove(x, y);
+      handled = 1;
+    }
+    break;
+  case FL_RELEASE:
+    if (!handled && Fl::pushed() == this) {
+      form_.UserMouseUp(x, y, ToMouseButton(Fl::event_button()));
+      handled = 1;
+    }
+    break;
+  case FL_ENTER:
+  case FL_MOVE:
+    pointerInside_ = true;
+    pointerX_ = x;
+    pointerY_ = y;
+    form_.UserMouseMove(x, y);
+    handled = 1;
+    break;
+  case FL_LEAVE:
+    pointerInside_ = false;
+    break;
+  default:
+    return handled;
+  }
+  UpdateCursor();
+  return handled;
+}
+
+void FormWindow::UpdateCursor() {
+  TControl* target = MouseCaptureControl();
+  if (target && target->ParentForm() != &form_) target = nullptr;
+  if (!target && pointerInside_) target = form_.ControlAtPos(pointerX_, pointerY_);
+  cursor(ToFlCursor(target ? target->Cursor() : crDefault));
+}
+
+void FormWindow::Place(int x, int y, int w, int h, bool userSizable) {
+  userSizable_ = userSizable;
+  placing_ = true;
+  Fl_Double_Window::resize(x, y, w, h);
+  placing_ = false;
+  ApplySizeRange();
+}
+
+void FormWindow::ApplySizeRange() {
+  if (userSizable_)
+    size_range(1, 1, 0, 0);
+  else
+    size_range(w(), h(), w(), h());
+}
+
+void FormWindow::resize(int x, int y, int w, int h) {
+  Fl_Double_Window::resize(x, y, w, h);
+  if (placing_) return;
+  const TFormFrame frame = form_.Frame();
+  const int left = x - frame.Left;
+  const int top = y - frame.Top;
+  const int width = w + frame.Left + frame.Right;
+  const int height = h + frame.Top + frame.Bottom;
+  if (left != form_.Left() || top != form_.Top() || width != form_.Width() || height != form_.Height())
+    form_.UserMoveResize(left, top, width, height);
+}
+
+void FormWindow::draw() {
+  if (!HasImageChildren(*this)) {
+    Fl_Double_Window::draw();
+    return;
+  }
+  if (damage() & ~FL_DAMAGE_CHILD) PaintImageLayers(*this, 0, 0, w(), h(), form_.Color());
+  draw_children();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <FL/Enumerations.H>
+
+#include <string>
+
+// Text inside a rectangle, clipped to it, with FLTK's alignment flags (FL_ALIGN_LEFT, ...);
+// '@' has no special meaning. A disabled text is drawn etched, the classic way.
+void DrawText(const std::string& text, int x, int y, int w, int h, Fl_Align align, Fl_Font font,
+              Fl_Fontsize size, Fl_Color color, bool enabled = true);
