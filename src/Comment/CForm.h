@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/forms/Forms.h"
+
+// The comment window: an editor for the comment of the shown diagram file, docked at the right
+// edge of the diagram window and hidden until a comment is shown.
+class TCForm : public TForm {
+public:
+  TCForm();
+
+  TMemo* mCmt;
+  TPanel* Panel1;
+  TButton* btSave;
+  TCheckBox* cbSave;
+
+  void FormCreate(TObject* sender);
+  void FormHide(TObject* sender);
+  void FormShow(TObject* sender);
+  void CmtChange(TObject* sender);
+  void btSaveClick(TObject* sender);
+
+  // The text has changed since it was last loaded from the file or saved into it; the caption
+  // then carries the marker "*".
+  bool Modified() const { return modified; }
+  // The text now matches the file: drops the marker and clears Modified.
+  void MarkSaved();
+
+private:
+  bool modified;
+};
+
+extern TCForm* CForm;

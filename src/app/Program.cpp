@@ -1,0 +1,18 @@
+#include "app/Program.h"
+
+#include "Comment/CForm.h"
+#include "app/MForm.h"
+
+int RunDiagramViewer() {
+  try {
+    Application->Initialize();
+    Application->CreateForm(MForm);
+    Application->CreateForm(CForm);
+    Application->Run();
+  } catch (const Exception& e) {
+    Application->ShowException(e);
+  } catch (...) {
+    Application->ShowException(Exception(""));
+  }
+  return 0;
+}
