@@ -52,6 +52,7 @@ int FormWindow::handle(int event) {
     pointerX_ = x;
     pointerY_ = y;
     if (!handled) {
+      mouseHeld_ = true;
       form_.UserMouseDown(x, y, ToMouseButton(Fl::event_button()));
       handled = 1;
     }
@@ -59,13 +60,14 @@ int FormWindow::handle(int event) {
   case FL_DRAG:
     pointerX_ = x;
     pointerY_ = y;
-    if (!handled && Fl::pushed() == this) {
+    if (!handled && mouseHeld_) {
       form_.UserMouseMove(x, y);
       handled = 1;
     }
     break;
   case FL_RELEASE:
-    if (!handled && Fl::pushed() == this) {
+    if (!handled && mouseHeld_) {
+      mouseHeld_ = Fl::event_buttons() != 0;
       form_.UserMouseUp(x, y, ToMouseButton(Fl::event_button()));
       handled = 1;
     }

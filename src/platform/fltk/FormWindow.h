@@ -32,6 +32,8 @@ private:
   bool placing_ = false;
   bool userSizable_ = false;
   bool pointerInside_ = false;
+  // A press went to the form (no widget took it): drags and releases follow it there.
+  bool mouseHeld_ = false;
   int pointerX_ = 0;
   int pointerY_ = 0;
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+// Xlib names a type `Screen`, the form library a global: Xlib's is renamed here.
+#define Screen XlibScreen
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#undef Screen
 
 #include <stdexcept>
 
