@@ -1,0 +1,13 @@
+#include "app/Program.h"
+#include "platform/fltk/FltkBackend.h"
+#include "platform/forms/Application.h"
+#include "platform/system/CommandLine.h"
+
+int main(int argc, char** argv) {
+  SetCommandLine(argc, argv);
+  FltkBackend backend;
+  Application->SetBackend(&backend);
+  const int status = RunDiagramViewer();
+  Application->SetBackend(nullptr);
+  return status;
+}
