@@ -1,0 +1,139 @@
+// Rendering the four moving plot layers (grid, code, air, fuel) against a baseline that only
+// creates and fills four bitmaps of the same size; the summary after the run gives the ratio.
+// Both allocate fresh bitmaps every iteration, as every redraw does. Whether that memory comes
+// back from the allocator or as new pages from the kernel (several times the cost of the fill)
+// depends on the allocator's state, so by default the allocator keeps freed memory for reuse
+// and the figures compare the drawing work; --fresh-pages leaves the allocator as it is.
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "diagram_file/SyntheticDiagram.h"
+#include "platform/graphics/Canvas.h"
+#include "view/Curve.h"
+#include "view/Grid.h"
+#include "view/PlotWidth.h"
+
+namespace {
+
+constexpr int LayerHeight = 312;
+
+struct Plot {
+  DiagramFile file;
+  GridInput grid;
+};
+
+Plot MakePlot(int segments, int zoom) {
+  SyntheticDiagramOptions options;
+  options.SegmentCount = segments;
+  Plot plot{MakeSyntheticDiagram(options), {}};
+  const int plotWidth = FitPlotWidth({segments, 697, 701, 20, 1280, 701, 478}).PlotWidth;
+  plot.grid = {segments, zoom, plotWidth, segments > 256, segments > 256 ? 16 : 32, LayerHeight};
+  return plot;
+}
+
+void RenderLayers(const Plot& plot) {
+  GridLayer grid = DrawGrid(plot.grid, PlotGeometry{});
+  const CurveInput input{plot.grid.Zoom, grid.Geometry, grid.Bitmap.Width(), LayerHeight};
+  std::optional<TBitmap> code = DrawCurve(CodeCurve, plot.file.CodeData, input);
+  std::optional<TBitmap> air = DrawCurve(AirCurve, plot.file.AirData, input);
+  std::optional<TBitmap> fuel = DrawCurve(FuelCurve, plot.file.FuelData, input);
+  benchmark::DoNotOptimize(grid.Bitmap.Row(0));
+  benchmark::DoNotOptimize(code->Row(0));
+  benchmark::DoNotOptimize(air->Row(0));
+  benchmark::DoNotOptimize(fuel->Row(0));
+}
+
+void FillLayers(int width) {
+  // All four alive at once, as the rendered layers are.
+  std::vector<TBitmap> layers;
+  layers.reserve(4);
+  for (int layer = 0; layer < 4; ++layer) {
+    TBitmap& bitmap = layers.emplace_back(width, LayerHeight);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush.Color = clAqua;
+    canvas.FillRect(0, 0, width, LayerHeight);
+    benchmark::DoNotOptimize(bitmap.Row(0));
+  }
+}
+
+// One untimed round first, so that neither side pays for growing the heap.
+void BM_RenderLayers(benchmark::State& state) {
+  const Plot plot = MakePlot(int(state.range(0)), int(state.range(1)));
+  RenderLayers(plot);
+  for (auto _ : state) RenderLayers(plot);
+  const int width = LayerWidth(plot.grid.SegmentCount, plot.grid.Zoom, plot.grid.PlotWidth);
+  state.counters["width"] = width;
+  state.SetBytesProcessed(state.iterations() * 4 * std::int64_t(width) * LayerHeight * 4);
+}
+
+void BM_FillLayers(benchmark::State& state) {
+  const Plot plot = MakePlot(int(state.range(0)), int(state.range(1)));
+  const int width = LayerWidth(plot.grid.SegmentCount, plot.grid.Zoom, plot.grid.PlotWidth);
+  FillLayers(width);
+  for (auto _ : state) FillLayers(width);
+  state.counters["width"] = width;
+  state.SetBytesProcessed(state.iterations() * 4 * std::int64_t(width) * LayerHeight * 4);
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  for (int segments : {256, 1024, 16384})
+    for (int zoom : {1, 4}) b->Args({segments, zoom});
+  b->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_RenderLayers)->Apply(Sizes);
+BENCHMARK(BM_FillLayers)->Apply(Sizes);
+
+// Keeps the time per iteration of every run so that the summary can pair them up.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void PrintSummary() const {
+    std::printf("\nrender / fill (time per iteration, same layer sizes)\n");
+    for (const auto& [name, renderTime] : times_) {
+      const std::string prefix = "BM_RenderLayers";
+      if (name.rfind(prefix, 0) != 0) continue;
+      const std::string args = name.substr(prefix.size());
+      const auto fill = times_.find("BM_FillLayers" + args);
+      if (fill == times_.end() || fill->second <= 0) continue;
+      std::printf("  segments/zoom %-16s render %9.3f ms  fill %9.3f ms  ratio %.2f\n", args.c_str(), renderTime,
+                  fill->second, renderTime / fill->second);
+    }
+  }
+
+private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[argc - 1], "--fresh-pages") == 0) {
+    --argc;
+  } else {
+    mallopt(M_MMAP_THRESHOLD, INT_MAX);
+    mallopt(M_TRIM_THRESHOLD, INT_MAX);
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  SummaryReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintSummary();
+  benchmark::Shutdown();
+  return 0;
+}
