@@ -109,6 +109,9 @@ public:
   void sbComentClick(TObject* sender);
   void ZoomChange(TObject* sender);
   void sbShiftChange(TObject* sender);
+  // Keyboard and wheel, which lead to the same handlers as the mouse.
+  void FormKeyDown(TObject* sender, int& key, TShiftState shift);
+  void FormMouseWheel(TObject* sender, TShiftState shift, int delta, int x, int y);
 
   // The pending-comment step: saves an edited comment into the shown file, or asks first when
   // the comment window's "always save" box is off. Never cancels what its caller does.

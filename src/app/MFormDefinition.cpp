@@ -268,6 +268,8 @@ void TMForm::DefineControls() {
   OnResize = [this](TObject* s) { FormResize(s); };
   OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
   OnClose = [this](TObject* s, TCloseAction& action) { CloseForm(s, action); };
+  OnKeyDown = [this](TObject* s, int& key, TShiftState shift) { FormKeyDown(s, key, shift); };
+  OnMouseWheel = [this](TObject* s, TShiftState shift, int delta, int x, int y) { FormMouseWheel(s, shift, delta, x, y); };
   Tmr->OnTimer = [this](TObject* s) { TmrTimer(s); };
   sbFOpen->OnClick = [this](TObject* s) { OpenFileClick(s); };
   miOpenFile->OnClick = [this](TObject* s) { OpenFileClick(s); };

@@ -1,20 +1,20 @@
 // Zoom, panning by scroll bar and by dragging, layer visibility and the cursor read-out.
 
-#include <algorithm>
 #include <string>
 
-#include <fmt/format.h>
-
 #include "app/MForm.h"
+#include "view/Cursor.h"
+#include "view/Pan.h"
 
 void TMForm::ZoomChange(TObject*) {
-  const int zoom = 1 << cbZoom->ItemIndex();
+  const int zoom = ::ZoomFactor(cbZoom->ItemIndex());
   if (zoom == Zoom) return;
   Zoom = zoom;
   if (zoom == 1) {
     MoveLayers(HomeLeft);
     pShift->SetVisible(false);
   } else {
+    // Going home first pans at once through the scroll bar's own handler.
     sbShift->SetPosition(sbShift->Min());
     sbShift->SetMax(zoom + 1);
     sbShift->SetPosition(1);
@@ -24,22 +24,17 @@ void TMForm::ZoomChange(TObject*) {
 }
 
 void TMForm::sbShiftChange(TObject*) {
-  const int position = sbShift->Position();
-  const int farLeft = imBlank->Width() - imCode->Width();
-  int left;
-  if (position == sbShift->Min())
-    left = HomeLeft;
-  else if (position == sbShift->Max())
-    left = farLeft;
-  else
-    left = -(imGrid->Width() / sbShift->Max()) * (position - 1);
-  // Middle positions stay within the span of the end positions, so the layers never uncover
-  // the panel.
-  MoveLayers(std::clamp(left, std::min(farLeft, HomeLeft), HomeLeft));
+  MoveLayers(ScrollPanLeft({.Position = sbShift->Position(),
+                            .Min = sbShift->Min(),
+                            .Max = sbShift->Max(),
+                            .GridWidth = imGrid->Width(),
+                            .CodeWidth = imCode->Width(),
+                            .BlankWidth = imBlank->Width(),
+                            .HomeLeft = HomeLeft}));
 }
 
 void TMForm::MDown(TObject*, TMouseButton, TShiftState, int x, int) {
-  if (imCode->Width() == imBlank->Width()) return;
+  if (!LayersPan(imCode->Width(), imBlank->Width())) return;
   Dragging = true;
   DragX = x;
   imBlank->SetCursor(crSizeWE);
@@ -52,41 +47,40 @@ void TMForm::MUp(TObject*, TMouseButton, TShiftState, int, int) {
 
 void TMForm::ImgMouseMove(TObject*, TShiftState, int x, int) {
   if (Dragging) {
-    if (imCode->Width() == imBlank->Width()) return;
-    int candidate = imCode->Left() + (x - DragX);
-    if (candidate < HomeLeft) {
-      if (candidate + imCode->Width() < imBlank->Width()) candidate = imBlank->Width() - imCode->Width();
-    } else if (candidate > HomeLeft && x > DragX) {
-      candidate = HomeLeft;
-    }
-    stLX->SetCaption(fmt::format("{} : {} : {}", imCode->Left(), candidate, x));
-    MoveLayers(candidate);
+    const std::optional<DragStepResult> step = DragStep({.CodeLeft = imCode->Left(),
+                                                         .CodeWidth = imCode->Width(),
+                                                         .BlankWidth = imBlank->Width(),
+                                                         .HomeLeft = HomeLeft,
+                                                         .DragX = DragX,
+                                                         .X = x});
+    if (!step) return;
+    stLX->SetCaption(step->Text);
+    MoveLayers(step->Left);
     DragX = x;
     return;
   }
 
-  const int segmentWidth = Plot.Stretch * Zoom;
-  int index;
-  if (imCode->Width() == PlotWidth) {
-    if (x < Plot.LeftMargin || x >= Plot.PlotRight) return;
-    index = (x - Plot.LeftMargin) / segmentWidth;
-  } else {
-    index = (x - imCode->Left() - Plot.LeftMargin) / segmentWidth;
-  }
-  if (index < 0 || index >= SegmentCount) return;
-  const std::size_t i = std::size_t(index);
+  const std::optional<int> segment = CursorSegment({.X = x,
+                                                    .CodeLeft = imCode->Left(),
+                                                    .CodeWidth = imCode->Width(),
+                                                    .PlotWidth = PlotWidth,
+                                                    .Geometry = Plot,
+                                                    .Zoom = Zoom,
+                                                    .SegmentCount = SegmentCount});
+  // A geometry left by an earlier file can name a segment this file does not have.
+  if (!segment || *segment >= SegmentCount) return;
+  const std::size_t i = std::size_t(*segment);
   stFVal->SetCaption("");
   stAVal->SetCaption("");
-  stSeg->SetCaption(std::to_string(index + 1));
+  stSeg->SetCaption(std::to_string(*segment + 1));
   stSVal->SetCaption(std::to_string(CodeData[i]));
   if (FuelData[i] != 255) stFVal->SetCaption(std::to_string(FuelData[i]));
   if (AirData[i] != 255) stAVal->SetCaption(std::to_string(AirData[i]));
 }
 
 void TMForm::GrafShow(TObject* sender) {
-  auto* button = static_cast<TSpeedButton*>(sender);
   TImage* layers[] = {imCode, imAir, imFuel};
-  const int tag = button->Tag();
+  const int tag = static_cast<TComponent*>(sender)->Tag();
   if (tag < 0 || tag > 2) return;
-  layers[tag]->SetVisible(button->Down());
+  layers[tag]->SetVisible(static_cast<TSpeedButton*>(sender)->Down());
 }

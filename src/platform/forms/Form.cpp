@@ -135,6 +135,17 @@ void TForm::UserMoveResize(int left, int top, int width, int height) {
   Application->Dispatch([&] { SetBounds(left, top, width, height); });
 }
 
+bool TForm::UserKeyDown(int key, TShiftState shift) {
+  if (!OnKeyDown || !EnabledInTree()) return false;
+  Application->Dispatch([&] { OnKeyDown(this, key, shift); });
+  return key == 0;
+}
+
+void TForm::UserMouseWheel(int delta, int x, int y, TShiftState shift) {
+  if (!OnMouseWheel || !EnabledInTree()) return;
+  Application->Dispatch([&] { OnMouseWheel(this, shift, delta, x, y); });
+}
+
 TControl* TForm::MouseTarget(int x, int y) {
   TControl* capture = Application->MouseCapture();
   if (capture != nullptr && capture->ParentForm() == this) {

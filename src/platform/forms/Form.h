@@ -27,6 +27,10 @@ enum TCloseAction { caNone, caHide };
 
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+// key is a virtual-key code (VK_* in Types.h); a handler that consumes it sets it to 0.
+using TKeyEvent = std::function<void(TObject* sender, int& key, TShiftState shift)>;
+// delta > 0 for a turn away from the user; x and y in the form's client coordinates.
+using TMouseWheelEvent = std::function<void(TObject* sender, TShiftState shift, int delta, int x, int y)>;
 
 // A top-level window. Left, Top, Width and Height are its outer place and size on the desktop;
 // the client area, where its children lie, is the outer size less the frame of its
@@ -79,6 +83,9 @@ public:
   TCloseEvent OnClose;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
+  // A key pressed while the form is active and no control of it takes the key for itself.
+  TKeyEvent OnKeyDown;
+  TMouseWheelEvent OnMouseWheel;
 
   // User input, each through the Application's guard. UserClose is the close button.
   // UserMoveResize is the user or the window manager moving or sizing the window (outer
@@ -89,6 +96,10 @@ public:
   void UserMouseDown(int x, int y, TMouseButton button = mbLeft);
   void UserMouseMove(int x, int y);
   void UserMouseUp(int x, int y, TMouseButton button = mbLeft);
+  // The user presses a key; gives whether a handler consumed it.
+  bool UserKeyDown(int key, TShiftState shift = 0);
+  // The user turns the mouse wheel by delta notches over the client point (x, y).
+  void UserMouseWheel(int delta, int x, int y, TShiftState shift = 0);
 
 protected:
   void BoundsChanged(int oldWidth, int oldHeight) override;

@@ -62,3 +62,14 @@ enum class TChange {
   Scroll,       // a scroll bar's Min, Max, PageSize, SmallChange, LargeChange or Position
   BringToFront, // a form was shown with Show and comes to the front
 };
+
+// Virtual-key codes of the keys the windows react to, as the old platform numbered them.
+constexpr int VK_PRIOR = 0x21;     // Page Up
+constexpr int VK_NEXT = 0x22;      // Page Down
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_ADD = 0x6B;       // + on the keypad
+constexpr int VK_SUBTRACT = 0x6D;  // - on the keypad
+constexpr int VK_OEM_PLUS = 0xBB;  // the =/+ key
+constexpr int VK_OEM_MINUS = 0xBD; // the -/_ key
+// Letters and digits are their upper-case ASCII codes ('O' is 0x4F).
