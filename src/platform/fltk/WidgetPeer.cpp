@@ -55,7 +55,7 @@ void WidgetPeer::ApplyAll() {
   ApplyEnabled();
   ApplyHint();
   ApplyFont();
-  for (TChange change : {TChange::Text, TChange::Color, TChange::Cursor, TChange::Appearance, TChange::Picture,
+  for (TChange change : {TChange::Font, TChange::Text, TChange::Color, TChange::Cursor, TChange::Appearance, TChange::Picture,
                          TChange::Down, TChange::Checked, TChange::Items, TChange::ItemIndex, TChange::Scroll})
     Apply(change);
 }
