@@ -14,6 +14,7 @@
 #include "platform/fltk/PushButtonWidget.h"
 #include "platform/fltk/SpeedButtonWidget.h"
 #include "platform/fltk/StaticTextWidget.h"
+#include "platform/fltk/TextDrawing.h"
 #include "platform/fltk/ModelAccess.h"
 #include "platform/forms/Button.h"
 #include "platform/forms/CheckBox.h"
@@ -115,15 +116,24 @@ protected:
   }
 };
 
+// A label sizes itself to its caption, as the old platform's labels did, so a caption that this
+// font sets wider than the designed one is not cut.
 class LabelPeer : public TypedPeer<TLabel, StaticTextWidget> {
 public:
   explicit LabelPeer(TLabel& label) : TypedPeer(label, NewWidget<StaticTextWidget>(label)) {}
+
+  void ApplyBounds() override {
+    TypedPeer::ApplyBounds();
+    const int textWidth = TextWidth(model_.Caption(), view_.labelfont(), view_.labelsize()) + 1;
+    if (textWidth > view_.w()) view_.size(textWidth, view_.h());
+  }
 
 protected:
   void Apply(TChange change) override {
     if (change == TChange::Text) view_.SetText(model_.Caption());
     if (change == TChange::Color) view_.SetFace(model_.Color());
     if (change == TChange::Appearance) view_.SetAlignment(ToFlAlign(model_.Alignment()));
+    if (change == TChange::Text || change == TChange::Font) ApplyBounds();
   }
 };
 

@@ -15,6 +15,42 @@ TMouseButton ToMouseButton(int button) {
   return mbLeft;
 }
 
+// The virtual-key code of the key FLTK reports, or 0 for keys the windows do not use.
+int ToVirtualKey(int key) {
+  switch (key) {
+  case FL_Left:
+    return VK_LEFT;
+  case FL_Right:
+    return VK_RIGHT;
+  case FL_Page_Up:
+    return VK_PRIOR;
+  case FL_Page_Down:
+    return VK_NEXT;
+  case FL_KP + '+':
+    return VK_ADD;
+  case FL_KP + '-':
+    return VK_SUBTRACT;
+  case '=':
+  case '+':
+    return VK_OEM_PLUS;
+  case '-':
+    return VK_OEM_MINUS;
+  default:
+    break;
+  }
+  if (key >= 'a' && key <= 'z') return key - 'a' + 'A';
+  if (key >= '0' && key <= '9') return key;
+  return 0;
+}
+
+TShiftState ToShiftState(int state) {
+  TShiftState shift = 0;
+  if (state & FL_SHIFT) shift |= ssShift;
+  if (state & FL_ALT) shift |= ssAlt;
+  if (state & FL_CTRL) shift |= ssCtrl;
+  return shift;
+}
+
 Fl_Cursor ToFlCursor(TCursor cursor) {
   switch (cursor) {
   case crCross:
@@ -83,6 +119,19 @@ int FormWindow::handle(int event) {
   case FL_LEAVE:
     pointerInside_ = false;
     break;
+  case FL_KEYBOARD:
+  case FL_SHORTCUT:
+    if (!handled) {
+      if (const int key = ToVirtualKey(Fl::event_key())) handled = form_.UserKeyDown(key, ToShiftState(Fl::event_state()));
+    }
+    return handled;
+  case FL_MOUSEWHEEL:
+    // FLTK counts notches towards the user as positive, the form the other way round.
+    if (!handled && Fl::event_dy() != 0) {
+      form_.UserMouseWheel(-Fl::event_dy(), x, y, ToShiftState(Fl::event_state()));
+      handled = 1;
+    }
+    return handled;
   default:
     return handled;
   }

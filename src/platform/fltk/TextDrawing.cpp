@@ -21,3 +21,8 @@ void DrawText(const std::string& text, int x, int y, int w, int h, Fl_Align alig
   }
   fl_pop_clip();
 }
+
+int TextWidth(const std::string& text, Fl_Font font, Fl_Fontsize size) {
+  fl_font(font, size);
+  return int(fl_width(text.c_str()));
+}

@@ -8,3 +8,6 @@
 // '@' has no special meaning. A disabled text is drawn etched, the classic way.
 void DrawText(const std::string& text, int x, int y, int w, int h, Fl_Align align, Fl_Font font,
               Fl_Fontsize size, Fl_Color color, bool enabled = true);
+
+// Width in pixels of a single line of text in the font.
+int TextWidth(const std::string& text, Fl_Font font, Fl_Fontsize size);
