@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "RatioReporter.h"
 #include "diagram_file/SyntheticDiagram.h"
 #include "platform/graphics/Canvas.h"
 #include "view/Curve.h"
@@ -93,33 +94,6 @@ void Sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_RenderLayers)->Apply(Sizes);
 BENCHMARK(BM_FillLayers)->Apply(Sizes);
 
-// Keeps the time per iteration of every run so that the summary can pair them up.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintSummary() const {
-    std::printf("\nrender / fill (time per iteration, same layer sizes)\n");
-    for (const auto& [name, renderTime] : times_) {
-      const std::string prefix = "BM_RenderLayers";
-      if (name.rfind(prefix, 0) != 0) continue;
-      const std::string args = name.substr(prefix.size());
-      const auto fill = times_.find("BM_FillLayers" + args);
-      if (fill == times_.end() || fill->second <= 0) continue;
-      std::printf("  segments/zoom %-16s render %9.3f ms  fill %9.3f ms  ratio %.2f\n", args.c_str(), renderTime,
-                  fill->second, renderTime / fill->second);
-    }
-  }
-
-private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -131,7 +105,8 @@ int main(int argc, char** argv) {
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  SummaryReporter reporter;
+  RatioReporter reporter("render / fill (time per iteration, same layer sizes)",
+                         {{"BM_RenderLayers", "BM_FillLayers"}});
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintSummary();
   benchmark::Shutdown();
