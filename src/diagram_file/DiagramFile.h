@@ -9,6 +9,10 @@
 // so that no file can make the program allocate without bound.
 constexpr std::int32_t MaxSegments = 16384;
 
+// Most bytes of a comment area that are read: a longer area (no real comment is) is shown cut,
+// so that no file can make the program hold more than this of it.
+constexpr std::int64_t MaxCommentBytes = 16 << 20;
+
 // Smallest header that holds the parameter block; the comment area never starts inside it.
 constexpr std::uint32_t MinHeaderLength = 52;
 

@@ -97,7 +97,7 @@ DiagramFileReader::DiagramFileReader(const std::string& path) {
     position += f.SegmentCount;
   }
   if (fileSize > position) {
-    f.Comment.resize(static_cast<std::size_t>(fileSize - position));
+    f.Comment.resize(static_cast<std::size_t>(std::min(fileSize - position, MaxCommentBytes)));
     ReadAt(handle_, position, f.Comment.data(), f.Comment.size());
   }
   status_ = ReadStatus::Ok;

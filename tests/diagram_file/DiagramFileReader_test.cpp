@@ -222,3 +222,21 @@ TEST(DiagramFileReader, HoldsTheFileUntilClosed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ReadDiagramFile, AHugeCommentAreaIsReadOnlyUpToTheLimit) {
+  ScratchFolder folder;
+  DiagramFile record = FullRecord(64);
+  record.Comment = {'a', 'b', 'c'};
+  const std::string path = folder.Write("a.dgr", EncodeDiagramFile(record));
+  // A sparse tail: the area grows to 20 MiB without using the disk.
+  std::filesystem::resize_file(path, std::uintmax_t(64 + 15 + (20 << 20)));
+  DiagramFile read;
+  ASSERT_EQ(ReadDiagramFile(path, read), ReadStatus::Ok);
+  ASSERT_EQ(read.Comment.size(), std::size_t(MaxCommentBytes));
+  EXPECT_EQ(read.Comment[0], 'a');
+  EXPECT_EQ(read.Comment[3], 0);
+}
+
+}  // namespace
