@@ -8,7 +8,8 @@
 TMForm* MForm = nullptr;
 
 TMForm::TMForm()
-    : CurrentIndex(0),
+    : FileList(),
+      CurrentIndex(0),
       ScreenWidth(0),
       BasePanelWidth(0),
       BasePlotWidth(0),
@@ -17,6 +18,9 @@ TMForm::TMForm()
       Zoom(1),
       DepotMode(false),
       SuppressModeClick(false),
+      CodeData(),
+      FuelData(),
+      AirData(),
       SegmentCount(0),
       GroupSize(0),
       Plot{},

@@ -10,26 +10,14 @@
 #include "app/Program.h"
 #include "diagram_file/DiagramFileEncoder.h"
 #include "diagram_file/SyntheticDiagram.h"
-#include "platform/forms/HeadlessBackend.h"
+#include "platform/forms/FormsFixture.h"
 #include "platform/system/CommandLine.h"
 #include "platform/system/ScratchFolder.h"
 
 // Both windows on the headless platform, started as the program starts them, with a scratch
 // folder for diagram files.
-class AppTest : public ::testing::Test {
+class AppTest : public FormsTest {
 protected:
-  void SetUp() override {
-    Application->SetBackend(nullptr);
-    Application->DestroyForms();
-    Headless().Reset();
-    Headless().SetScreenSize(1280, 1024);
-  }
-  void TearDown() override {
-    Application->DestroyForms();
-    Headless().Reset();
-  }
-  static HeadlessBackend& Headless() { return Application->Headless(); }
-
   // Creates the diagram window and then the comment window, with the given arguments after the
   // program's own path.
   void Start(const std::vector<std::string>& arguments = {}) {
