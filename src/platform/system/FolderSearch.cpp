@@ -1,9 +1,11 @@
 #include "platform/system/FolderSearch.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/system/Text.h"
 
@@ -85,15 +87,15 @@ int FindFirst(const std::string& pattern, int attributes, TSearchRec& record) {
   if (dir == nullptr) {
     return -1;
   }
-  auto listing = std::make_shared<TSearchRec::Listing>();
+  // Each entry with its upper-cased name, the sort key, worked out once.
+  std::vector<std::pair<std::string, TSearchRec>> found;
   while (const dirent* item = readdir(dir)) {
     const std::string name = item->d_name;
     if (name == "." || name == ".." || !Matches(namePattern, name)) {
       continue;
     }
     struct stat info {};
-    const std::string path = folder + name;
-    if (stat(path.c_str(), &info) != 0 && lstat(path.c_str(), &info) != 0) {
+    if (fstatat(dirfd(dir), item->d_name, &info, 0) != 0 && fstatat(dirfd(dir), item->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
       continue;
     }
     TSearchRec entry;
@@ -101,15 +103,16 @@ int FindFirst(const std::string& pattern, int attributes, TSearchRec& record) {
     entry.Attr = AttributesOf(name, info);
     entry.Size = S_ISDIR(info.st_mode) ? 0 : std::int64_t(info.st_size);
     if (Admitted(entry.Attr, attributes)) {
-      listing->entries.push_back(std::move(entry));
+      found.emplace_back(UpperCase(name), std::move(entry));
     }
   }
   closedir(dir);
-  std::sort(listing->entries.begin(), listing->entries.end(), [](const TSearchRec& a, const TSearchRec& b) {
-    const std::string upperA = UpperCase(a.Name);
-    const std::string upperB = UpperCase(b.Name);
-    return upperA != upperB ? upperA < upperB : a.Name < b.Name;
+  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first : a.second.Name < b.second.Name;
   });
+  auto listing = std::make_shared<TSearchRec::Listing>();
+  listing->entries.reserve(found.size());
+  for (auto& [key, entry] : found) listing->entries.push_back(std::move(entry));
   if (listing->entries.empty()) {
     return -1;
   }
