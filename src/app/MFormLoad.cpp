@@ -89,7 +89,7 @@ bool TMForm::LoadFile() {
 // runs the pending-comment step while this load still holds the file.
 void TMForm::ShowComment(std::span<const std::uint8_t> commentArea) {
   if (!commentArea.empty()) {
-    CForm->mCmt->SetText(DecodeComment(commentArea));
+    CForm->mCmt->SetText(EditorComment(commentArea));
     CForm->Show();
     CForm->MarkSaved();
   } else if (CForm->Visible()) {

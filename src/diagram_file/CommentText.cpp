@@ -15,6 +15,11 @@ std::string DecodeComment(std::span<const std::uint8_t> area) {
   return Cp1251ToUtf8(bytes);
 }
 
+std::string EditorComment(std::span<const std::uint8_t> area) {
+  const auto end = std::find(area.begin(), area.end(), std::uint8_t{0});
+  return Cp1251ToUtf8(std::vector<std::uint8_t>(area.begin(), end));
+}
+
 EncodedComment EncodeCommentForSave(std::string_view text) {
   std::string withBreaks;
   withBreaks.reserve(text.size() + text.size() / 8);

@@ -6,10 +6,13 @@
 #include <string_view>
 #include <vector>
 
-// The comment area as the comment editor shows it: the Windows-1251 bytes up to the first zero
-// byte, in UTF-8, with each CR LF turned into the editor's line break "\n". A lone CR or LF is
-// kept as it is.
+// The comment area as text for people (the command-line tool): the Windows-1251 bytes up to the
+// first zero byte, in UTF-8, with each CR LF turned into "\n". A lone CR or LF is kept as it is.
 std::string DecodeComment(std::span<const std::uint8_t> area);
+
+// The comment area as the comment editor holds it: the Windows-1251 bytes up to the first zero
+// byte, in UTF-8, with the line breaks as the file has them (CR LF when the viewer wrote it).
+std::string EditorComment(std::span<const std::uint8_t> area);
 
 struct EncodedComment {
   bool Ok = false;

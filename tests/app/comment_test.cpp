@@ -22,7 +22,7 @@ TEST_F(CommentTest, LoadingACommentShowsTheWindowCleanWithoutTouchingTheButton) 
   Start();
   Open(path);
   EXPECT_TRUE(CForm->Visible());
-  EXPECT_EQ(CForm->mCmt->Text(), "Привет\nмир");
+  EXPECT_EQ(CForm->mCmt->Text(), "Привет\r\nмир");
   EXPECT_EQ(CForm->Caption(), "Коментарии");
   EXPECT_FALSE(CForm->Modified());
   EXPECT_FALSE(MForm->sbComent->Down());

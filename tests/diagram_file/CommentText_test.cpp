@@ -24,6 +24,20 @@ TEST(DecodeComment, AsTheEditorShowsIt) {
   }
 }
 
+TEST(EditorComment, KeepsTheFilesLineBreaksUpToTheFirstZero) {
+  struct Case {
+    std::string area;
+    std::string text;
+  };
+  for (const Case& c : std::vector<Case>{{"", ""},
+                                         {"a\r\nb\r\n", "a\r\nb\r\n"},
+                                         {"lone\rcr and lone\nlf", "lone\rcr and lone\nlf"},
+                                         {std::string("up to\0zero", 10), "up to"},
+                                         {"\xC4\xE0\xF2\xF7\xE8\xEA \xB9\x35", "Датчик №5"}}) {
+    EXPECT_EQ(EditorComment(Bytes(c.area)), c.text);
+  }
+}
+
 TEST(EncodeCommentForSave, LineBreaksTrimmingAndCodePage) {
   struct Case {
     std::string text;
@@ -49,7 +63,7 @@ TEST(EncodeCommentForSave, StoredCommentsSurviveLoadAndSave) {
   for (std::string stored : {"Резервуар 5\r\nвода 12 мм\r\n«ok» — №7", "line\r\n\r\nafter blank", "lone\rcr"}) {
     EncodedComment inFile = EncodeCommentForSave(stored);
     ASSERT_TRUE(inFile.Ok);
-    EncodedComment saved = EncodeCommentForSave(DecodeComment(inFile.Bytes));
+    EncodedComment saved = EncodeCommentForSave(EditorComment(inFile.Bytes));
     ASSERT_TRUE(saved.Ok);
     EXPECT_EQ(saved.Bytes, inFile.Bytes) << stored;
   }
