@@ -65,7 +65,7 @@ Json HeaderJson(const DiagramFile& f) {
   return header;
 }
 
-std::optional<std::string> EditorComment(const DiagramFile& f) {
+std::optional<std::string> ShownComment(const DiagramFile& f) {
   if (f.Comment.empty()) return std::nullopt;
   return DecodeComment(f.Comment);
 }
@@ -78,7 +78,7 @@ void PrintJson(const std::string& path, const DiagramFile& f) {
   for (const Readout& r : FirstLoadReadouts(MakeReadoutTexts(f))) readouts[r.name] = {{"text", r.text}, {"visible", r.visible}};
   line["readouts"] = std::move(readouts);
   line["header"] = HeaderJson(f);
-  std::optional<std::string> comment = EditorComment(f);
+  std::optional<std::string> comment = ShownComment(f);
   line["comment"] = comment ? Json(*comment) : Json(nullptr);
   std::cout << line.dump() << "\n";
 }
@@ -92,7 +92,7 @@ void PrintText(const std::string& path, const DiagramFile& f) {
   }
   Json header = HeaderJson(f);
   for (const auto& [name, value] : header.items()) row(name, value.is_null() ? "(absent)" : value.dump());
-  std::optional<std::string> comment = EditorComment(f);
+  std::optional<std::string> comment = ShownComment(f);
   if (!comment) {
     row("comment", "(none)");
     return;
