@@ -119,9 +119,14 @@ TEST_F(AppTest, OpenDialogCancelledKeepsTheShownFileAndLeavesSteppingDisabled) {
 }
 
 TEST_F(AppTest, ExitMenuItemClosesThroughTheSamePathAsTheCloseButton) {
+  const std::string path = Write("a.dgr", Diagram(100, 0, "abc"));
   Start();
+  Open(path);
+  Type("d");
   MForm->miExit->UserClick();
   EXPECT_TRUE(Application->Terminated());
+  // The close query ran the pending-comment step.
+  EXPECT_EQ(CommentArea(path, 64, 100), Bytes("abcd"));
 }
 
 TEST_F(AppTest, ProgramEntryRunsUntilTheDiagramWindowCloses) {
