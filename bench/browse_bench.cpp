@@ -19,6 +19,15 @@
 #include "platform/forms/HeadlessBackend.h"
 #include "platform/system/CommandLine.h"
 
+using dgr::CForm;
+using dgr::EncodeDiagramFile;
+using dgr::FolderListing;
+using dgr::ListDiagramFiles;
+using dgr::MForm;
+using dgr::MakeSyntheticDiagram;
+using platform::forms::Application;
+using platform::system::SetCommandLine;
+
 namespace {
 
 constexpr int FileCount = 10000;

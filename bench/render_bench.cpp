@@ -23,6 +23,24 @@
 #include "view/Grid.h"
 #include "view/PlotWidth.h"
 
+using dgr::AirCurve;
+using dgr::CodeCurve;
+using dgr::CurveInput;
+using dgr::DiagramFile;
+using dgr::DrawCurve;
+using dgr::DrawGrid;
+using dgr::FitPlotWidth;
+using dgr::FuelCurve;
+using dgr::GridInput;
+using dgr::GridLayer;
+using dgr::LayerWidth;
+using dgr::MakeSyntheticDiagram;
+using dgr::PlotGeometry;
+using dgr::SyntheticDiagramOptions;
+using platform::graphics::TBitmap;
+using platform::graphics::TCanvas;
+using platform::graphics::clAqua;
+
 namespace {
 
 constexpr int LayerHeight = 312;

@@ -4,6 +4,15 @@
 #include "app/MForm.h"
 #include "platform/system/Cp1251.h"
 
+namespace dgr {
+
+using enum platform::forms::TAlign;
+using enum platform::forms::TFormBorderStyle;
+using enum platform::forms::TScrollStyle;
+using platform::graphics::clBtnFace;
+using platform::graphics::clWindow;
+using platform::system::CanEncodeCp1251;
+
 TCForm* CForm = nullptr;
 
 namespace {
@@ -70,3 +79,5 @@ void TCForm::MarkSaved() {
   if (const auto star = caption.find('*'); star != std::string::npos) SetCaption(caption.substr(0, star));
   modified = false;
 }
+
+}  // namespace dgr

@@ -2,6 +2,15 @@
 
 #include "platform/forms/Forms.h"
 
+namespace dgr {
+
+using platform::forms::TButton;
+using platform::forms::TCheckBox;
+using platform::forms::TForm;
+using platform::forms::TMemo;
+using platform::forms::TObject;
+using platform::forms::TPanel;
+
 // The comment window: an editor for the comment of the shown diagram file, docked at the right
 // edge of the diagram window and hidden until a comment is shown.
 class TCForm : public TForm {
@@ -30,3 +39,5 @@ private:
 };
 
 extern TCForm* CForm;
+
+}  // namespace dgr

@@ -2,6 +2,14 @@
 
 #include "platform/forms/Control.h"
 
+namespace dgr {
+
+using platform::forms::TComponent;
+using platform::forms::TControl;
+using platform::forms::TWinControl;
+using platform::graphics::TColor;
+using platform::graphics::clWindowText;
+
 // Small helpers that let the window definitions read like their design tables.
 
 // Creates a control owned by owner on parent at the given place and size.
@@ -26,3 +34,5 @@ inline void ShowHintText(TControl* control, const char* hint) {
   control->SetHint(hint);
   control->SetShowHint(true);
 }
+
+}  // namespace dgr

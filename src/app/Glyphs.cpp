@@ -2,6 +2,19 @@
 
 #include <string_view>
 
+namespace dgr {
+
+using platform::graphics::RGBColor;
+using platform::graphics::TColor;
+using platform::graphics::clAqua;
+using platform::graphics::clBlack;
+using platform::graphics::clBlue;
+using platform::graphics::clGreen;
+using platform::graphics::clMedGray;
+using platform::graphics::clNavy;
+using platform::graphics::clRed;
+using platform::graphics::clWhite;
+
 namespace {
 
 // Background of the glyphs: a colour that no glyph pixel uses.
@@ -125,3 +138,5 @@ TBitmap DiagramIcon() {
   };
   return FromRows(rows);
 }
+
+}  // namespace dgr

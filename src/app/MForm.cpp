@@ -5,6 +5,19 @@
 #include "platform/system/Files.h"
 #include "platform/system/Text.h"
 
+namespace dgr {
+
+using platform::forms::IDNO;
+using platform::forms::MB_ICONQUESTION;
+using platform::forms::MB_YESNO;
+using platform::forms::MessageBoxA;
+using platform::forms::Screen;
+using platform::system::FileExists;
+using platform::system::ParamCount;
+using platform::system::ParamStr;
+using platform::system::Pos;
+using platform::system::UpperCase;
+
 TMForm* MForm = nullptr;
 
 TMForm::TMForm()
@@ -108,3 +121,5 @@ void TMForm::AskSaveComment() {
                                  MB_YESNO | MB_ICONQUESTION);
   if (answer != IDNO) SaveComment();
 }
+
+}  // namespace dgr

@@ -8,6 +8,27 @@
 #include "platform/forms/Forms.h"
 #include "view/PlotGeometry.h"
 
+namespace dgr {
+
+using platform::forms::TBevel;
+using platform::forms::TCloseAction;
+using platform::forms::TComboBox;
+using platform::forms::TForm;
+using platform::forms::TImage;
+using platform::forms::TLabel;
+using platform::forms::TMenuItem;
+using platform::forms::TMouseButton;
+using platform::forms::TObject;
+using platform::forms::TOpenDialog;
+using platform::forms::TPanel;
+using platform::forms::TPopupMenu;
+using platform::forms::TRadioButton;
+using platform::forms::TScrollBar;
+using platform::forms::TShiftState;
+using platform::forms::TSpeedButton;
+using platform::forms::TStaticText;
+using platform::forms::TTimer;
+
 // The diagram window: tool bar, plot, scroll bar and read-outs of one diagram file, and every
 // command of the program.
 class TMForm : public TForm {
@@ -173,3 +194,5 @@ private:
 };
 
 extern TMForm* MForm;
+
+}  // namespace dgr

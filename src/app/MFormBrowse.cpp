@@ -4,6 +4,11 @@
 #include "browse/FileList.h"
 #include "platform/system/Files.h"
 
+namespace dgr {
+
+using platform::forms::TComponent;
+using platform::system::FileExists;
+
 void TMForm::BuildFileList() {
   const FolderListing listing = ListDiagramFiles(CurrentFile());
   FileList = listing.Paths;
@@ -24,3 +29,5 @@ void TMForm::sbPrevClick(TObject* sender) {
   FOpen->SetFileName(path);
   ShowFile();
 }
+
+}  // namespace dgr

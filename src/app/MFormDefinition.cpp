@@ -7,6 +7,32 @@
 #include "platform/system/CommandLine.h"
 #include "platform/system/Paths.h"
 
+namespace dgr {
+
+using platform::forms::ofEnableSizing;
+using platform::forms::ofFileMustExist;
+using platform::forms::ofHideReadOnly;
+using platform::forms::ofReadOnly;
+using enum platform::forms::TAlign;
+using enum platform::forms::TAlignment;
+using enum platform::forms::TBevelCut;
+using enum platform::forms::TBevelShape;
+using enum platform::forms::TComboBoxStyle;
+using enum platform::forms::TCursor;
+using enum platform::forms::TFormBorderStyle;
+using enum platform::forms::TMenuAutoFlag;
+using enum platform::forms::TPosition;
+using enum platform::forms::TScrollBarKind;
+using enum platform::forms::TStaticBorderStyle;
+using platform::graphics::clBlue;
+using platform::graphics::clBtnFace;
+using platform::graphics::clGreen;
+using platform::graphics::clInfoBk;
+using platform::graphics::clNavy;
+using platform::graphics::clRed;
+using platform::system::ExtractFilePath;
+using platform::system::ParamStr;
+
 namespace {
 
 // Bold 11 px navy, the look of every caption beside a read-out.
@@ -288,3 +314,5 @@ void TMForm::DefineControls() {
   cbZoom->OnChange = [this](TObject* s) { ZoomChange(s); };
   sbShift->OnChange = [this](TObject* s) { sbShiftChange(s); };
 }
+
+}  // namespace dgr

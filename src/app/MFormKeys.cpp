@@ -5,6 +5,18 @@
 
 #include "app/MForm.h"
 
+namespace dgr {
+
+using platform::forms::VK_ADD;
+using platform::forms::VK_LEFT;
+using platform::forms::VK_NEXT;
+using platform::forms::VK_OEM_MINUS;
+using platform::forms::VK_OEM_PLUS;
+using platform::forms::VK_PRIOR;
+using platform::forms::VK_RIGHT;
+using platform::forms::VK_SUBTRACT;
+using platform::forms::ssCtrl;
+
 void TMForm::FormKeyDown(TObject*, int& key, TShiftState shift) {
   const auto choose = [this](int step) {
     const int item = std::clamp(cbZoom->ItemIndex() + step, 0, int(cbZoom->Items().size()) - 1);
@@ -42,3 +54,5 @@ void TMForm::FormMouseWheel(TObject*, TShiftState, int delta, int x, int y) {
   if (!pShift->Visible() || delta == 0 || !pGraf->BoundsRect().Contains(x, y)) return;
   sbShift->UserSetPosition(sbShift->Position() + (delta > 0 ? -1 : 1));
 }
+
+}  // namespace dgr

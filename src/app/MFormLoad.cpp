@@ -8,6 +8,10 @@
 #include "diagram_file/SiteMode.h"
 #include "platform/system/Files.h"
 
+namespace dgr {
+
+using platform::system::FileExists;
+
 void TMForm::ShowFile() {
   stSAdr->SetCaption("");
   stDTime->SetCaption("");
@@ -112,3 +116,5 @@ bool TMForm::SaveComment() {
   CForm->MarkSaved();
   return true;
 }
+
+}  // namespace dgr

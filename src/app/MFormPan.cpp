@@ -6,8 +6,13 @@
 #include "view/Cursor.h"
 #include "view/Pan.h"
 
+namespace dgr {
+
+using platform::forms::TComponent;
+using enum platform::forms::TCursor;
+
 void TMForm::ZoomChange(TObject*) {
-  const int zoom = ::ZoomFactor(cbZoom->ItemIndex());
+  const int zoom = dgr::ZoomFactor(cbZoom->ItemIndex());
   if (zoom == Zoom) return;
   Zoom = zoom;
   if (zoom == 1) {
@@ -84,3 +89,5 @@ void TMForm::GrafShow(TObject* sender) {
   if (tag < 0 || tag > 2) return;
   layers[tag]->SetVisible(static_cast<TSpeedButton*>(sender)->Down());
 }
+
+}  // namespace dgr

@@ -5,8 +5,10 @@
 #include "view/Grid.h"
 #include "view/PlotWidth.h"
 
+namespace dgr {
+
 void TMForm::FitPlotWidth() {
-  const PlotWidthFit fit = ::FitPlotWidth({.SegmentCount = SegmentCount,
+  const PlotWidthFit fit = dgr::FitPlotWidth({.SegmentCount = SegmentCount,
                                            .BasePlotWidth = BasePlotWidth,
                                            .BasePanelWidth = BasePanelWidth,
                                            .FrameWidth = FrameWidth,
@@ -31,7 +33,7 @@ void TMForm::RedrawLayers() {
 }
 
 void TMForm::DrawGrid() {
-  GridLayer grid = ::DrawGrid({.SegmentCount = SegmentCount,
+  GridLayer grid = dgr::DrawGrid({.SegmentCount = SegmentCount,
                                .Zoom = Zoom,
                                .PlotWidth = PlotWidth,
                                .DepotMode = DepotMode,
@@ -47,7 +49,7 @@ void TMForm::DrawGrid() {
 void TMForm::DrawCurve(int curve, std::span<const std::uint8_t> data) {
   TImage* layer = curve == CodeCurve ? imCode : curve == AirCurve ? imAir : curve == FuelCurve ? imFuel : nullptr;
   if (!layer) return;
-  std::optional<TBitmap> bitmap = ::DrawCurve(curve, data,
+  std::optional<TBitmap> bitmap = dgr::DrawCurve(curve, data,
                                               {.Zoom = Zoom,
                                                .Geometry = Plot,
                                                .LayerWidth = imGrid->Width(),
@@ -57,3 +59,5 @@ void TMForm::DrawCurve(int curve, std::span<const std::uint8_t> data) {
   layer->SetPicture(std::move(*bitmap));
   layer->SetLeft(imGrid->Left());
 }
+
+}  // namespace dgr

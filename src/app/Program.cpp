@@ -3,6 +3,11 @@
 #include "Comment/CForm.h"
 #include "app/MForm.h"
 
+namespace dgr {
+
+using platform::forms::Application;
+using platform::forms::Exception;
+
 int RunDiagramViewer() {
   try {
     Application->Initialize();
@@ -16,3 +21,5 @@ int RunDiagramViewer() {
   }
   return 0;
 }
+
+}  // namespace dgr

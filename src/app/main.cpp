@@ -3,6 +3,11 @@
 #include "platform/forms/Application.h"
 #include "platform/system/CommandLine.h"
 
+using dgr::RunDiagramViewer;
+using platform::fltk::FltkBackend;
+using platform::forms::Application;
+using platform::system::SetCommandLine;
+
 int main(int argc, char** argv) {
   SetCommandLine(argc, argv);
   FltkBackend backend;

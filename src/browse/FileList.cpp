@@ -3,6 +3,15 @@
 #include "platform/system/FolderSearch.h"
 #include "platform/system/Paths.h"
 
+namespace dgr {
+
+using platform::system::ExtractFilePath;
+using platform::system::FindClose;
+using platform::system::FindFirst;
+using platform::system::FindNext;
+using platform::system::TSearchRec;
+using platform::system::faAnyFile;
+
 FolderListing ListDiagramFiles(const std::string& currentFile) {
   FolderListing listing;
   const std::string folder = ExtractFilePath(currentFile);
@@ -22,3 +31,5 @@ int StepIndex(int index, int count, int direction) {
   if (index >= count) return 0;
   return index;
 }
+
+}  // namespace dgr

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace dgr {
+
 struct FolderListing {
   // The folder part of the current file followed by each entry's name, in the order the folder
   // search delivers them.
@@ -19,3 +21,5 @@ FolderListing ListDiagramFiles(const std::string& currentFile);
 // Moves index one step (direction -1 or +1) through a list of count entries, wrapping around at
 // both ends; an index already outside the list wraps the same way.
 int StepIndex(int index, int count, int direction);
+
+}  // namespace dgr

@@ -4,6 +4,12 @@
 
 #include "platform/system/Cp1251.h"
 
+namespace dgr {
+
+using platform::system::Cp1251Encoding;
+using platform::system::Cp1251ToUtf8;
+using platform::system::Utf8ToCp1251;
+
 std::string DecodeComment(std::span<const std::uint8_t> area) {
   auto end = std::find(area.begin(), area.end(), std::uint8_t{0});
   std::vector<std::uint8_t> bytes;
@@ -40,3 +46,5 @@ EncodedComment EncodeCommentForSave(std::string_view text) {
   result.Ok = true;
   return result;
 }
+
+}  // namespace dgr

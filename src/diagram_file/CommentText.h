@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace dgr {
+
 // The comment area as text for people (the command-line tool): the Windows-1251 bytes up to the
 // first zero byte, in UTF-8, with each CR LF turned into "\n". A lone CR or LF is kept as it is.
 std::string DecodeComment(std::span<const std::uint8_t> area);
@@ -24,3 +26,5 @@ struct EncodedComment {
 // Windows-1251, with every byte of value 32 or less removed from both ends. Fails, naming the
 // character, when the text holds one that Windows-1251 cannot hold.
 EncodedComment EncodeCommentForSave(std::string_view text);
+
+}  // namespace dgr

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace dgr {
+
 // Largest segment count a diagram file may announce; larger (or negative) counts are refused
 // so that no file can make the program allocate without bound.
 constexpr std::int32_t MaxSegments = 16384;
@@ -111,3 +113,5 @@ CommentWriteStatus RewriteCommentArea(const std::string& path, std::span<const s
 
 // RewriteCommentArea, giving true when the comment area was rewritten.
 bool WriteCommentArea(const std::string& path, std::span<const std::uint8_t> text);
+
+}  // namespace dgr

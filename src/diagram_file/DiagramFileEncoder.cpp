@@ -4,6 +4,8 @@
 #include <bit>
 #include <stdexcept>
 
+namespace dgr {
+
 namespace {
 
 void PutLittle(std::uint8_t* at, std::uint64_t value, int size) {
@@ -51,3 +53,5 @@ std::vector<std::uint8_t> EncodeDiagramFile(const DiagramFile& record) {
   }
   return bytes;
 }
+
+}  // namespace dgr

@@ -5,6 +5,8 @@
 
 #include "diagram_file/DiagramFile.h"
 
+namespace dgr {
+
 // Largest HeaderLength the encoder writes out; files with larger values are made by patching the
 // first four bytes of an encoded file.
 constexpr std::uint32_t MaxEncodedHeaderLength = 65536;
@@ -19,3 +21,5 @@ constexpr std::uint32_t MaxEncodedHeaderLength = 65536;
 // arrays disagree with its count gives a file that announces one thing and holds another.
 // Throws std::invalid_argument when HeaderLength exceeds MaxEncodedHeaderLength.
 std::vector<std::uint8_t> EncodeDiagramFile(const DiagramFile& record);
+
+}  // namespace dgr

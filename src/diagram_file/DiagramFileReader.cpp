@@ -6,6 +6,14 @@
 #include "diagram_file/DiagramFile.h"
 #include "platform/system/Files.h"
 
+namespace dgr {
+
+using platform::system::FileClose;
+using platform::system::FileOpen;
+using platform::system::FileRead;
+using platform::system::FileSeek;
+using platform::system::fmOpenRead;
+
 const char* ReadStatusText(ReadStatus status) {
   switch (status) {
     case ReadStatus::Ok: return "ok";
@@ -115,3 +123,5 @@ ReadStatus ReadDiagramFile(const std::string& path, DiagramFile& file) {
   if (reader.Ok()) file = std::move(reader.File());
   return reader.Status();
 }
+
+}  // namespace dgr

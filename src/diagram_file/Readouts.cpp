@@ -6,6 +6,12 @@
 #include "platform/system/NumberFormat.h"
 #include "platform/system/Paths.h"
 
+namespace dgr {
+
+using platform::system::ExtractFileName;
+using platform::system::FormatDateTime;
+using platform::system::FormatFixed;
+
 namespace {
 
 std::string LevelText(int whole, int tenths, int tag) { return fmt::format("{}.{} ({:02X})", whole, tenths, tag); }
@@ -43,3 +49,5 @@ ReadoutTexts MakeReadoutTexts(const DiagramFile& file) {
 std::string DiagramCaption(const std::string& path) {
   return std::string(DiagramCaptionBase) + " : " + ExtractFileName(path);
 }
+
+}  // namespace dgr

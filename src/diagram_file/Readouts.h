@@ -5,6 +5,8 @@
 
 #include "diagram_file/DiagramFile.h"
 
+namespace dgr {
+
 // The texts a load puts into the read-outs of the diagram window, named after the controls.
 struct ReadoutTexts {
   std::string stFLvl;
@@ -36,3 +38,5 @@ std::string DiagramCaption(const std::string& path);
 
 // The pattern of the record time read-out.
 inline constexpr const char* RecordTimePattern = "dd.mm.yy  hh:nn:ss";
+
+}  // namespace dgr

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace dgr {
+
 // The site mode a load leaves: depot ("НБ") with grid groups of 16 or filling station ("АЗС")
 // with groups of 32, whether the user may still choose it with the radio buttons, and what
 // LoadFile gives.
@@ -15,3 +17,5 @@ struct SiteModeDecision {
 // SiteType 16 or 32 fixes the mode and locks the buttons; otherwise more than 256 segments set
 // depot mode; otherwise the mode in force stays and the load gives false.
 SiteModeDecision DecideSiteMode(std::uint8_t siteType, std::int32_t segmentCount, bool depotModeInForce);
+
+}  // namespace dgr

@@ -9,6 +9,8 @@
 #include "diagram_file/CommentText.h"
 #include "diagram_file/DiagramFileEncoder.h"
 
+namespace dgr {
+
 namespace {
 
 // splitmix64: small, fast and the same on every platform and library version.
@@ -132,3 +134,5 @@ DiagramFile MakeSyntheticDiagram(const SyntheticDiagramOptions& options) {
   file.Comment = std::move(comment.Bytes);
   return file;
 }
+
+}  // namespace dgr

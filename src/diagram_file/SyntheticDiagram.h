@@ -5,6 +5,8 @@
 
 #include "diagram_file/DiagramFile.h"
 
+namespace dgr {
+
 struct SyntheticDiagramOptions {
   std::int32_t SegmentCount = 256;   // 0 to MaxSegments
   std::uint32_t HeaderLength = 64;   // 52 to MaxEncodedHeaderLength
@@ -23,3 +25,5 @@ struct SyntheticDiagramOptions {
 // encoded file back gives: fields the header length cannot hold are 0.
 // Throws std::invalid_argument for options out of range or a comment Windows-1251 cannot hold.
 DiagramFile MakeSyntheticDiagram(const SyntheticDiagramOptions& options);
+
+}  // namespace dgr

@@ -1,6 +1,17 @@
 #include "diagram_file/DiagramFile.h"
 #include "platform/system/Files.h"
 
+namespace dgr {
+
+using platform::system::FileClose;
+using platform::system::FileExists;
+using platform::system::FileOpen;
+using platform::system::FileRead;
+using platform::system::FileSeek;
+using platform::system::FileTruncate;
+using platform::system::FileWrite;
+using platform::system::fmOpenReadWrite;
+
 const char* CommentWriteStatusText(CommentWriteStatus status) {
   switch (status) {
     case CommentWriteStatus::Written: return "written";
@@ -53,3 +64,5 @@ CommentWriteStatus RewriteCommentArea(const std::string& path, std::span<const s
 bool WriteCommentArea(const std::string& path, std::span<const std::uint8_t> text) {
   return RewriteCommentArea(path, text) == CommentWriteStatus::Written;
 }
+
+}  // namespace dgr

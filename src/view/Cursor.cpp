@@ -1,5 +1,7 @@
 #include "view/Cursor.h"
 
+namespace dgr {
+
 std::optional<int> CursorSegment(const CursorInput& input) {
   const PlotGeometry& g = input.Geometry;
   const int segmentWidth = g.Stretch * input.Zoom;
@@ -11,3 +13,5 @@ std::optional<int> CursorSegment(const CursorInput& input) {
   if (index < 0 || index >= input.SegmentCount) return std::nullopt;
   return index;
 }
+
+}  // namespace dgr

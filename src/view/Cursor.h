@@ -4,6 +4,8 @@
 
 #include "view/PlotGeometry.h"
 
+namespace dgr {
+
 struct CursorInput {
   int X = 0;  // pointer x relative to the blank layer
   int CodeLeft = 0;
@@ -21,3 +23,5 @@ struct CursorInput {
 // their arrays. Otherwise the layers' offset counts, the division truncates toward zero, and the
 // index lies within [0, SegmentCount).
 std::optional<int> CursorSegment(const CursorInput& input);
+
+}  // namespace dgr

@@ -2,6 +2,15 @@
 
 #include "platform/graphics/Canvas.h"
 
+namespace dgr {
+
+using platform::graphics::TCanvas;
+using platform::graphics::clBlue;
+using platform::graphics::clGreen;
+using platform::graphics::clRed;
+using enum platform::graphics::TBrushStyle;
+using enum platform::graphics::TPenStyle;
+
 std::optional<TBitmap> DrawCurve(int curve, std::span<const std::uint8_t> data, const CurveInput& input) {
   TColor color = 0;
   switch (curve) {
@@ -38,3 +47,5 @@ std::optional<TBitmap> DrawCurve(int curve, std::span<const std::uint8_t> data, 
   }
   return bitmap;
 }
+
+}  // namespace dgr

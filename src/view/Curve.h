@@ -7,6 +7,10 @@
 #include "platform/graphics/Bitmap.h"
 #include "view/PlotGeometry.h"
 
+namespace dgr {
+
+using platform::graphics::TBitmap;
+
 // The curve layers by number: 1 the sensor code (blue), 2 the air code (red), 3 the fuel code
 // (green). Air and fuel values 255 and 0 are left undrawn.
 constexpr int CodeCurve = 1;
@@ -25,3 +29,5 @@ struct CurveInput {
 // leaves a gap. The fill is the see-through layer colour. Gives nothing for any other curve
 // number.
 std::optional<TBitmap> DrawCurve(int curve, std::span<const std::uint8_t> data, const CurveInput& input);
+
+}  // namespace dgr

@@ -4,6 +4,13 @@
 
 #include "platform/graphics/Canvas.h"
 
+namespace dgr {
+
+using platform::graphics::TCanvas;
+using platform::graphics::TSize;
+using enum platform::graphics::TBrushStyle;
+using enum platform::graphics::TPenStyle;
+
 namespace {
 
 constexpr int GridBottomMargin = 20;
@@ -97,3 +104,5 @@ GridLayer DrawGrid(const GridInput& input, const PlotGeometry& previous) {
   layer.GoesHome = width == input.PlotWidth;
   return layer;
 }
+
+}  // namespace dgr

@@ -3,6 +3,10 @@
 #include "platform/graphics/Bitmap.h"
 #include "view/PlotGeometry.h"
 
+namespace dgr {
+
+using platform::graphics::TBitmap;
+
 struct GridInput {
   int SegmentCount = 0;
   int Zoom = 1;
@@ -30,3 +34,5 @@ struct GridLayer {
 // segments from the right end with their bottom (segment) and top (scale) labels, dashed group
 // lines and left border, and dotted level lines every 20 code units, in that order.
 GridLayer DrawGrid(const GridInput& input, const PlotGeometry& previous);
+
+}  // namespace dgr

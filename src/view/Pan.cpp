@@ -4,6 +4,8 @@
 
 #include <fmt/format.h>
 
+namespace dgr {
+
 int ZoomFactor(int itemIndex) { return 1 << std::clamp(itemIndex, 0, 2); }
 
 int ScrollPanLeft(const ScrollPanInput& input) {
@@ -29,3 +31,5 @@ std::optional<DragStepResult> DragStep(const DragStepInput& input) {
   }
   return DragStepResult{left, fmt::format("{} : {} : {}", input.CodeLeft, left, input.X)};
 }
+
+}  // namespace dgr

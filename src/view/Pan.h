@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace dgr {
+
 // The zoom factor of an item of the zoom list: 1, 2 or 4 for items 0, 1 and 2. An index outside
 // the list (none selected) counts as the nearest item.
 int ZoomFactor(int itemIndex);
@@ -44,3 +46,5 @@ struct DragStepResult {
 // One mouse move of a drag: the layers follow the pointer, their right edge stopping at the
 // visible plot's and their left edge at home when moving right. Nothing when the layers fit.
 std::optional<DragStepResult> DragStep(const DragStepInput& input);
+
+}  // namespace dgr

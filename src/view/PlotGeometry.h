@@ -2,6 +2,12 @@
 
 #include "platform/graphics/Color.h"
 
+namespace dgr {
+
+using platform::graphics::TColor;
+using platform::graphics::clAqua;
+using platform::graphics::clMedGray;
+
 // Colours of the plot layers: every layer is filled with the aqua that the curve layers leave
 // see-through, and the grid lines are medium grey.
 constexpr TColor LayerFillColor = clAqua;
@@ -18,3 +24,5 @@ struct PlotGeometry {
   int PlotRight = 0;
   friend bool operator==(const PlotGeometry&, const PlotGeometry&) = default;
 };
+
+}  // namespace dgr

@@ -1,5 +1,7 @@
 #include "view/PlotWidth.h"
 
+namespace dgr {
+
 PlotWidthFit FitPlotWidth(const PlotWidthInput& input) {
   const int n = input.SegmentCount;
   PlotWidthFit fit;
@@ -22,3 +24,5 @@ PlotWidthFit FitPlotWidth(const PlotWidthInput& input) {
   fit.PanelWidthChange = fit.PanelWidth - input.PanelWidth;
   return fit;
 }
+
+}  // namespace dgr

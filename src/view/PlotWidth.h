@@ -1,5 +1,7 @@
 #pragma once
 
+namespace dgr {
+
 // What the width adaptation of a load reads: the new segment count, the design widths taken at
 // start-up, the screen, and the current width of the plot panel and left edge of the window.
 struct PlotWidthInput {
@@ -23,3 +25,5 @@ struct PlotWidthFit {
 // each side, when that rounds up and the wider window fits the screen; otherwise the plot keeps
 // its design width. A count of 0 or less also keeps the design width.
 PlotWidthFit FitPlotWidth(const PlotWidthInput& input);
+
+}  // namespace dgr

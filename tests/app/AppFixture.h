@@ -14,6 +14,13 @@
 #include "platform/system/CommandLine.h"
 #include "platform/system/ScratchFolder.h"
 
+using dgr::CForm;
+using dgr::DiagramFile;
+using dgr::EncodeDiagramFile;
+using dgr::MForm;
+using dgr::MakeSyntheticDiagram;
+using platform::system::SetCommandLine;
+
 // Both windows on the headless platform, started as the program starts them, with a scratch
 // folder for diagram files.
 class AppTest : public FormsTest {

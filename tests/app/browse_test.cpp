@@ -2,6 +2,12 @@
 
 #include "AppFixture.h"
 
+using platform::forms::IDNO;
+using platform::forms::VK_LEFT;
+using platform::forms::VK_NEXT;
+using platform::forms::VK_PRIOR;
+using platform::forms::VK_RIGHT;
+
 namespace {
 
 class BrowseTest : public AppTest {

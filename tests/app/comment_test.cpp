@@ -1,6 +1,12 @@
 #include "AppFixture.h"
 #include "platform/system/Files.h"
 
+using platform::forms::IDNO;
+using platform::forms::IDYES;
+using platform::system::FileClose;
+using platform::system::FileOpen;
+using platform::system::fmOpenRead;
+
 namespace {
 
 constexpr const char* Question = "Коментарий изменён\nно не сохранён.\nСохранить?";

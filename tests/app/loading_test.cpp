@@ -3,6 +3,18 @@
 #include "AppFixture.h"
 #include "platform/system/Files.h"
 
+using dgr::MaxSegments;
+using platform::forms::TImage;
+using platform::forms::TNotifyEvent;
+using platform::forms::TObject;
+using platform::forms::TStaticText;
+using platform::graphics::clAqua;
+using platform::graphics::clBlue;
+using platform::graphics::clMedGray;
+using platform::system::FileClose;
+using platform::system::FileOpen;
+using platform::system::fmOpenRead;
+
 namespace {
 
 // Counts the loads of files with a comment: each sets the editor's text once.

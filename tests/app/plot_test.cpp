@@ -1,5 +1,14 @@
 #include "AppFixture.h"
 
+using platform::forms::TImage;
+using platform::forms::VK_ADD;
+using platform::forms::VK_OEM_PLUS;
+using platform::forms::VK_SUBTRACT;
+using platform::forms::ssCtrl;
+using enum platform::forms::TCursor;
+using platform::graphics::TBitmap;
+using platform::graphics::clAqua;
+
 namespace {
 
 class PlotTest : public AppTest {

@@ -2,6 +2,10 @@
 #include "platform/graphics/PngFile.h"
 #include "tools/RunTool.h"
 
+using platform::forms::TImage;
+using platform::graphics::ReadPng;
+using platform::graphics::TBitmap;
+
 namespace {
 
 struct AgreementCase {

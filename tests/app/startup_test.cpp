@@ -1,5 +1,8 @@
 #include "AppFixture.h"
 
+using dgr::RunDiagramViewer;
+using platform::forms::TSpeedButton;
+
 namespace {
 
 TEST_F(AppTest, StartsCentredWithTheDesignedStateAndNothingOpen) {

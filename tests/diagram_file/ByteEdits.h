@@ -7,6 +7,10 @@
 #include "diagram_file/DiagramFileEncoder.h"
 #include "diagram_file/SyntheticDiagram.h"
 
+using dgr::DiagramFile;
+using dgr::MakeSyntheticDiagram;
+using dgr::SyntheticDiagramOptions;
+
 // Overwrites 4 bytes at offset with value, little-endian, as HeaderLength and SegmentCount are
 // stored.
 inline void PutLittle32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value) {

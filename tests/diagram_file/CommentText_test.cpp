@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+using dgr::DecodeComment;
+using dgr::EditorComment;
+using dgr::EncodeCommentForSave;
+using dgr::EncodedComment;
+
 namespace {
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }

@@ -8,6 +8,19 @@
 #include "platform/system/Files.h"
 #include "platform/system/ScratchFolder.h"
 
+using dgr::DiagramFileReader;
+using dgr::EncodeDiagramFile;
+using dgr::MaxCommentBytes;
+using dgr::MaxSegments;
+using dgr::ReadDiagramFile;
+using dgr::ReadStatus;
+using dgr::ReadStatusText;
+using dgr::WriteCommentArea;
+using platform::system::FileClose;
+using platform::system::FileOpen;
+using platform::system::fmOpenRead;
+using platform::system::fmOpenReadWrite;
+
 namespace {
 
 // A record whose every field has a distinct value, so a field read from the wrong place shows.

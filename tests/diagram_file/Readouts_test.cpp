@@ -4,6 +4,11 @@
 
 #include <bit>
 
+using dgr::DiagramCaption;
+using dgr::DiagramFile;
+using dgr::MakeReadoutTexts;
+using dgr::ReadoutTexts;
+
 namespace {
 
 DiagramFile Header(std::uint32_t headerLength) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+using dgr::DecideSiteMode;
+using dgr::SiteModeDecision;
+
 namespace {
 
 TEST(DecideSiteMode, ByTheFileThenByTheModeInForce) {

@@ -6,6 +6,13 @@
 
 #include "diagram_file/DiagramFileEncoder.h"
 
+using dgr::DiagramFile;
+using dgr::EncodeDiagramFile;
+using dgr::MakeSyntheticDiagram;
+using dgr::MaxEncodedHeaderLength;
+using dgr::MaxSegments;
+using dgr::SyntheticDiagramOptions;
+
 namespace {
 
 SyntheticDiagramOptions Options(std::int32_t segments, std::uint64_t seed) {

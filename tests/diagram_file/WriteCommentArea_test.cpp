@@ -9,6 +9,19 @@
 #include "platform/system/Files.h"
 #include "platform/system/ScratchFolder.h"
 
+using dgr::CommentWriteStatus;
+using dgr::EncodeCommentForSave;
+using dgr::EncodeDiagramFile;
+using dgr::EncodedComment;
+using dgr::MaxSegments;
+using dgr::ReadDiagramFile;
+using dgr::ReadStatus;
+using dgr::RewriteCommentArea;
+using dgr::WriteCommentArea;
+using platform::system::FileClose;
+using platform::system::FileOpen;
+using platform::system::fmOpenRead;
+
 namespace {
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }

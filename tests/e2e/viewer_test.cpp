@@ -10,6 +10,20 @@
 #include "platform/fltk/XvfbDisplay.h"
 #include "platform/system/ScratchFolder.h"
 
+using dgr::DiagramFile;
+using dgr::EncodeCommentForSave;
+using dgr::EncodeDiagramFile;
+using dgr::EncodedComment;
+using dgr::MakeSyntheticDiagram;
+using platform::graphics::TColor;
+using platform::graphics::clAqua;
+using platform::graphics::clBlue;
+using platform::graphics::clGreen;
+using platform::graphics::clInfoBk;
+using platform::graphics::clMedGray;
+using platform::graphics::clRed;
+using platform::graphics::clWindowText;
+
 namespace {
 
 constexpr const char* Comment = "Резервуар 3\nпроверка";

@@ -8,6 +8,14 @@
 #include "diagram_file/CommentText.h"
 #include "diagram_file/Readouts.h"
 
+using dgr::DecodeComment;
+using dgr::DiagramCaption;
+using dgr::EncodeDiagramFile;
+using dgr::MakeReadoutTexts;
+using dgr::ReadDiagramFile;
+using dgr::ReadStatus;
+using dgr::ReadoutTexts;
+
 namespace {
 
 using Json = nlohmann::json;

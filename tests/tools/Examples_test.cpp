@@ -6,6 +6,10 @@
 #include "RunTool.h"
 #include "diagram_file/DiagramFile.h"
 
+using dgr::DiagramFile;
+using dgr::ReadDiagramFile;
+using dgr::ReadStatus;
+
 namespace {
 
 std::set<std::string> DiagramFileNames(const std::filesystem::path& folder) {

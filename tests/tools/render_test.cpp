@@ -15,6 +15,27 @@
 #include "view/Curve.h"
 #include "view/Grid.h"
 
+using dgr::AirCurve;
+using dgr::CodeCurve;
+using dgr::CurveInput;
+using dgr::DiagramFile;
+using dgr::DrawCurve;
+using dgr::DrawGrid;
+using dgr::EncodeDiagramFile;
+using dgr::FuelCurve;
+using dgr::GridInput;
+using dgr::GridLayer;
+using dgr::MakeSyntheticDiagram;
+using dgr::PlotGeometry;
+using dgr::ReadDiagramFile;
+using dgr::ReadStatus;
+using dgr::ReadStatusText;
+using dgr::SyntheticDiagramOptions;
+using platform::graphics::ReadPng;
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+using platform::graphics::clAqua;
+
 namespace {
 
 namespace fs = std::filesystem;

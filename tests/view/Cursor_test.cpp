@@ -5,6 +5,10 @@
 #include <optional>
 #include <vector>
 
+using dgr::CursorInput;
+using dgr::CursorSegment;
+using dgr::PlotGeometry;
+
 namespace {
 
 struct CursorCase {

@@ -6,6 +6,18 @@
 #include <utility>
 #include <vector>
 
+using dgr::AirCurve;
+using dgr::CodeCurve;
+using dgr::CurveInput;
+using dgr::DrawCurve;
+using dgr::FuelCurve;
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+using platform::graphics::clAqua;
+using platform::graphics::clBlue;
+using platform::graphics::clGreen;
+using platform::graphics::clRed;
+
 namespace {
 
 using Pixels = std::map<std::pair<int, int>, TColor>;

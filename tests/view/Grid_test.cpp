@@ -8,6 +8,18 @@
 
 #include "platform/graphics/Canvas.h"
 
+using dgr::DrawGrid;
+using dgr::GridGeometry;
+using dgr::GridInput;
+using dgr::GridLayer;
+using dgr::LayerWidth;
+using dgr::PlotGeometry;
+using platform::graphics::TBitmap;
+using platform::graphics::TCanvas;
+using platform::graphics::TColor;
+using platform::graphics::clAqua;
+using platform::graphics::clMedGray;
+
 namespace {
 
 constexpr int Height = 312;

@@ -4,6 +4,14 @@
 
 #include <vector>
 
+using dgr::DragStep;
+using dgr::DragStepInput;
+using dgr::DragStepResult;
+using dgr::LayersPan;
+using dgr::ScrollPanInput;
+using dgr::ScrollPanLeft;
+using dgr::ZoomFactor;
+
 namespace {
 
 TEST(Zoom, ItemsGiveFactorsOneTwoFour) {

@@ -4,6 +4,10 @@
 
 #include <vector>
 
+using dgr::FitPlotWidth;
+using dgr::PlotWidthFit;
+using dgr::PlotWidthInput;
+
 namespace {
 
 struct FitCase {

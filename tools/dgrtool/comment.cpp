@@ -10,6 +10,8 @@
 #include "diagram_file/CommentText.h"
 #include "diagram_file/DiagramFile.h"
 
+namespace dgr {
+
 namespace {
 
 int PrintComment(const std::string& path) {
@@ -64,3 +66,5 @@ void AddCommentCommand(CLI::App& app, int& exitStatus) {
     exitStatus = options->text ? SetComment(options->file, *options->text) : PrintComment(options->file);
   });
 }
+
+}  // namespace dgr

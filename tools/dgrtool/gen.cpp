@@ -8,6 +8,8 @@
 #include "diagram_file/DiagramFileEncoder.h"
 #include "diagram_file/SyntheticDiagram.h"
 
+namespace dgr {
+
 void AddGenCommand(CLI::App& app, int& exitStatus) {
   struct Options {
     SyntheticDiagramOptions diagram;
@@ -43,3 +45,5 @@ void AddGenCommand(CLI::App& app, int& exitStatus) {
     }
   });
 }
+
+}  // namespace dgr

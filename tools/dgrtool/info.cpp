@@ -13,6 +13,8 @@
 #include "diagram_file/DiagramFile.h"
 #include "diagram_file/Readouts.h"
 
+namespace dgr {
+
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -130,3 +132,5 @@ void AddInfoCommand(CLI::App& app, int& exitStatus) {
     }
   });
 }
+
+}  // namespace dgr

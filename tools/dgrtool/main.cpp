@@ -1,5 +1,10 @@
 #include "Commands.h"
 
+using dgr::AddCommentCommand;
+using dgr::AddGenCommand;
+using dgr::AddInfoCommand;
+using dgr::AddRenderCommand;
+
 int main(int argc, char** argv) {
   CLI::App app{"dgrtool: read, annotate, render and generate sensor diagram files (.dgr)"};
   app.require_subcommand(1);

@@ -13,6 +13,11 @@
 #include "view/Grid.h"
 #include "view/PlotWidth.h"
 
+namespace dgr {
+
+using platform::graphics::DrawTransparent;
+using platform::graphics::WritePng;
+
 namespace {
 
 // The diagram window as it starts: design widths, window position and layer height.
@@ -108,3 +113,5 @@ void AddRenderCommand(CLI::App& app, int& exitStatus) {
     }
   });
 }
+
+}  // namespace dgr

@@ -5,6 +5,11 @@
 #include "platform/fltk/Bevels.h"
 #include "platform/fltk/FltkColor.h"
 
+namespace platform::fltk {
+
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+
 void BevelWidget::SetShape(TBevelShape shape, TBevelStyle style) {
   shape_ = shape;
   style_ = style;
@@ -43,3 +48,5 @@ void BevelWidget::draw() {
   }
   }
 }
+
+}  // namespace platform::fltk

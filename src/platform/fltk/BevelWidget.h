@@ -4,6 +4,13 @@
 
 #include "platform/forms/Bevel.h"
 
+namespace platform::fltk {
+
+using platform::forms::TBevelShape;
+using platform::forms::TBevelStyle;
+using enum platform::forms::TBevelShape;
+using enum platform::forms::TBevelStyle;
+
 // A bevel: an etched line along one edge, a sunken or raised box, or an etched frame.
 class BevelWidget : public Fl_Widget {
 public:
@@ -18,3 +25,5 @@ private:
   TBevelShape shape_ = bsBox;
   TBevelStyle style_ = bsLowered;
 };
+
+}  // namespace platform::fltk

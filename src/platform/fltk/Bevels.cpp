@@ -5,6 +5,13 @@
 
 #include "platform/fltk/FltkColor.h"
 
+namespace platform::fltk {
+
+using platform::graphics::cl3DDkShadow;
+using platform::graphics::clBtnFace;
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+
 void DrawFrame3D(int& x, int& y, int& w, int& h, TColor topLeft, TColor bottomRight, int width) {
   for (int i = 0; i < width && w > 0 && h > 0; ++i) {
     const int right = x + w - 1;
@@ -60,3 +67,5 @@ Fl_Boxtype ClassicFieldBox() {
   }();
   return type;
 }
+
+}  // namespace platform::fltk

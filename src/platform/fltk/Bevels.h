@@ -4,6 +4,10 @@
 
 #include "platform/graphics/Color.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TColor;
+
 // The classic 3D edges, drawn with fl_ calls into the current FLTK drawing target.
 // Rectangles are x, y, width, height in window pixels.
 
@@ -24,3 +28,5 @@ void FillDownPattern(int x, int y, int w, int h);
 
 // A box type drawing the classic two-pixel sunken edge of an edit field around its colour.
 Fl_Boxtype ClassicFieldBox();
+
+}  // namespace platform::fltk

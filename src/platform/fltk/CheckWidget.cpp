@@ -7,6 +7,14 @@
 #include "platform/fltk/FltkColor.h"
 #include "platform/fltk/TextDrawing.h"
 
+namespace platform::fltk {
+
+using platform::graphics::cl3DDkShadow;
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+using platform::graphics::clWindow;
+using platform::graphics::clWindowText;
+
 namespace {
 constexpr int MarkSize = 13;
 constexpr int CaptionGap = 4;
@@ -103,3 +111,5 @@ void CheckWidget::DrawCheckBox(int left, int top) const {
     fl_line(left + 5, top + 7 + i, left + 9, top + 3 + i);
   }
 }
+
+}  // namespace platform::fltk

@@ -7,6 +7,11 @@
 
 #include "platform/graphics/Color.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TColor;
+using platform::graphics::clBtnFace;
+
 // A radio button or a check box the classic way: a 13-pixel sunken circle or square with its
 // dot or tick, and the caption beside it, on the right or (CaptionLeft) on the left, centred
 // vertically. A press released over the widget runs OnClick; the model decides what a click
@@ -39,3 +44,5 @@ private:
   std::string caption_;
   TColor face_ = clBtnFace;
 };
+
+}  // namespace platform::fltk

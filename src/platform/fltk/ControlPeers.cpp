@@ -15,7 +15,7 @@
 #include "platform/fltk/SpeedButtonWidget.h"
 #include "platform/fltk/StaticTextWidget.h"
 #include "platform/fltk/TextDrawing.h"
-#include "platform/fltk/ModelAccess.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Button.h"
 #include "platform/forms/CheckBox.h"
 #include "platform/forms/ComboBox.h"
@@ -26,6 +26,18 @@
 #include "platform/forms/ScrollBar.h"
 #include "platform/forms/SpeedButton.h"
 #include "platform/forms/StaticText.h"
+
+namespace platform::fltk {
+
+using platform::forms::Application;
+using platform::forms::TAlignment;
+using platform::forms::TBevelCut;
+using platform::forms::TStaticBorderStyle;
+using enum platform::forms::TAlignment;
+using enum platform::forms::TBevelCut;
+using enum platform::forms::TScrollBarKind;
+using enum platform::forms::TStaticBorderStyle;
+using platform::graphics::TPoint;
 
 namespace {
 
@@ -150,7 +162,7 @@ protected:
 class SpeedButtonPeer : public TypedPeer<TSpeedButton, SpeedButtonWidget> {
 public:
   explicit SpeedButtonPeer(TSpeedButton& button) : TypedPeer(button, NewWidget<SpeedButtonWidget>(button)) {
-    view_.OnClick = [&button] { DispatchInput([&button] { button.UserClick(); }); };
+    view_.OnClick = [&button] { Application->Dispatch([&button] { button.UserClick(); }); };
   }
 
 protected:
@@ -170,7 +182,7 @@ template <class C>
 class CheckPeer : public TypedPeer<C, CheckWidget> {
 public:
   CheckPeer(C& control, CheckWidget::Kind kind) : TypedPeer<C, CheckWidget>(control, NewWidget<CheckWidget>(control, kind)) {
-    this->view_.OnClick = [&control] { DispatchInput([&control] { control.UserClick(); }); };
+    this->view_.OnClick = [&control] { Application->Dispatch([&control] { control.UserClick(); }); };
   }
 
 protected:
@@ -185,7 +197,7 @@ protected:
 class ButtonPeer : public TypedPeer<TButton, PushButtonWidget> {
 public:
   explicit ButtonPeer(TButton& button) : TypedPeer(button, NewWidget<PushButtonWidget>(button)) {
-    view_.OnClick = [&button] { DispatchInput([&button] { button.UserClick(); }); };
+    view_.OnClick = [&button] { Application->Dispatch([&button] { button.UserClick(); }); };
   }
 
 protected:
@@ -213,7 +225,7 @@ public:
     view_.callback([](Fl_Widget* widget, void* data) {
       auto& model = *static_cast<TComboBox*>(data);
       const int index = static_cast<Fl_Choice*>(widget)->value();
-      DispatchInput([&model, index] { model.UserSelect(index); });
+      Application->Dispatch([&model, index] { model.UserSelect(index); });
     }, &box);
   }
 
@@ -246,7 +258,7 @@ public:
     view_.callback([](Fl_Widget* widget, void* data) {
       auto& model = *static_cast<TScrollBar*>(data);
       const int position = int(static_cast<Fl_Scrollbar*>(widget)->value());
-      if (position != model.Position()) DispatchInput([&model, position] { model.UserSetPosition(position); });
+      if (position != model.Position()) Application->Dispatch([&model, position] { model.UserSetPosition(position); });
     }, &bar);
   }
 
@@ -282,3 +294,5 @@ std::unique_ptr<WidgetPeer> MakeCheckBoxPeer(TCheckBox& box) {
 std::unique_ptr<WidgetPeer> MakeButtonPeer(TButton& button) { return std::make_unique<ButtonPeer>(button); }
 std::unique_ptr<WidgetPeer> MakeComboBoxPeer(TComboBox& box) { return std::make_unique<ComboBoxPeer>(box); }
 std::unique_ptr<WidgetPeer> MakeScrollBarPeer(TScrollBar& bar) { return std::make_unique<ScrollBarPeer>(bar); }
+
+}  // namespace platform::fltk

@@ -2,6 +2,7 @@
 
 #include "platform/fltk/WidgetPeer.h"
 
+namespace platform::forms {
 class TPanel;
 class TImage;
 class TStaticText;
@@ -13,6 +14,21 @@ class TCheckBox;
 class TButton;
 class TComboBox;
 class TScrollBar;
+}  // namespace platform::forms
+
+namespace platform::fltk {
+
+using platform::forms::TBevel;
+using platform::forms::TButton;
+using platform::forms::TCheckBox;
+using platform::forms::TComboBox;
+using platform::forms::TImage;
+using platform::forms::TLabel;
+using platform::forms::TPanel;
+using platform::forms::TRadioButton;
+using platform::forms::TScrollBar;
+using platform::forms::TSpeedButton;
+using platform::forms::TStaticText;
 
 // Peers of the controls whose widget needs no more than the properties passed on: each makes
 // its widget at the control's place and wires the widget's user input to the control's
@@ -28,3 +44,5 @@ std::unique_ptr<WidgetPeer> MakeCheckBoxPeer(TCheckBox& box);
 std::unique_ptr<WidgetPeer> MakeButtonPeer(TButton& button);
 std::unique_ptr<WidgetPeer> MakeComboBoxPeer(TComboBox& box);
 std::unique_ptr<WidgetPeer> MakeScrollBarPeer(TScrollBar& bar);
+
+}  // namespace platform::fltk

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace platform::fltk {
+
 namespace {
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -42,3 +44,5 @@ std::string ToFltkFilter(const std::string& filter) {
   }
   return result;
 }
+
+}  // namespace platform::fltk

@@ -17,6 +17,15 @@
 #include "platform/forms/OpenDialog.h"
 #include "platform/forms/Timer.h"
 
+namespace platform::fltk {
+
+using platform::forms::MB_OK;
+using platform::forms::ofFileMustExist;
+using platform::graphics::clBtnFace;
+using platform::graphics::clInfoBk;
+using platform::graphics::clWindow;
+using platform::graphics::clWindowText;
+
 // Fontconfig, which FLTK's Xft fonts use, keeps caches it never frees; LeakSanitizer would
 // report them at the exit of every program that shows a window. The sanitizer runtime calls
 // this hook when it is present; elsewhere it is unused.
@@ -85,3 +94,5 @@ void FltkBackend::StopTimer(TTimer& timer) { Fl::remove_timeout(TimerDue, &timer
 int FltkBackend::ScreenWidth() { return Fl::w(); }
 
 int FltkBackend::ScreenHeight() { return Fl::h(); }
+
+}  // namespace platform::fltk

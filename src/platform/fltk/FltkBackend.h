@@ -2,6 +2,14 @@
 
 #include "platform/forms/Backend.h"
 
+namespace platform::fltk {
+
+using platform::forms::PlatformBackend;
+using platform::forms::TControl;
+using platform::forms::TForm;
+using platform::forms::TOpenDialog;
+using platform::forms::TTimer;
+
 // The real screen for the form library, through FLTK 1.3 on X11: a window per form, a widget per
 // control, FLTK's event loop and timeouts, its file chooser and our own message box. Install it
 // before the first form is created; it must outlive the forms:
@@ -33,3 +41,5 @@ public:
 private:
   bool quit_ = false;
 };
+
+}  // namespace platform::fltk

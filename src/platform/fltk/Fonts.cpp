@@ -2,6 +2,8 @@
 
 #include <FL/Fl.H>
 
+namespace platform::fltk {
+
 namespace {
 constexpr Fl_Font RegularFont = FL_FREE_FONT;
 constexpr Fl_Font BoldFont = FL_FREE_FONT + 1;
@@ -13,3 +15,5 @@ void RegisterFonts() {
 }
 
 Fl_Font SansFont(bool bold) { return bold ? BoldFont : RegularFont; }
+
+}  // namespace platform::fltk

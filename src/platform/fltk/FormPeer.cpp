@@ -8,6 +8,12 @@
 #include "platform/fltk/FormWindow.h"
 #include "platform/forms/Form.h"
 
+namespace platform::fltk {
+
+using platform::forms::TFormFrame;
+using enum platform::forms::TFormBorderStyle;
+using platform::graphics::TBitmap;
+
 namespace {
 
 class FormPeer : public WidgetPeer {
@@ -77,3 +83,5 @@ private:
 }
 
 std::unique_ptr<WidgetPeer> MakeFormPeer(TForm& form) { return std::make_unique<FormPeer>(form); }
+
+}  // namespace platform::fltk

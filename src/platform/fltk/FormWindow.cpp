@@ -4,8 +4,30 @@
 
 #include "platform/fltk/FltkColor.h"
 #include "platform/fltk/ImageWidget.h"
-#include "platform/fltk/ModelAccess.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
+
+namespace platform::fltk {
+
+using platform::forms::Application;
+using platform::forms::TControl;
+using platform::forms::TCursor;
+using platform::forms::TFormFrame;
+using platform::forms::TMouseButton;
+using platform::forms::TShiftState;
+using platform::forms::VK_ADD;
+using platform::forms::VK_LEFT;
+using platform::forms::VK_NEXT;
+using platform::forms::VK_OEM_MINUS;
+using platform::forms::VK_OEM_PLUS;
+using platform::forms::VK_PRIOR;
+using platform::forms::VK_RIGHT;
+using platform::forms::VK_SUBTRACT;
+using platform::forms::ssAlt;
+using platform::forms::ssCtrl;
+using platform::forms::ssShift;
+using enum platform::forms::TCursor;
+using enum platform::forms::TMouseButton;
 
 namespace {
 
@@ -140,7 +162,7 @@ int FormWindow::handle(int event) {
 }
 
 void FormWindow::UpdateCursor() {
-  TControl* target = MouseCaptureControl();
+  TControl* target = Application->MouseCapture();
   if (target && target->ParentForm() != &form_) target = nullptr;
   if (!target && pointerInside_) target = form_.ControlAtPos(pointerX_, pointerY_);
   cursor(ToFlCursor(target ? target->Cursor() : crDefault));
@@ -181,3 +203,5 @@ void FormWindow::draw() {
   if (damage() & ~FL_DAMAGE_CHILD) PaintImageLayers(*this, 0, 0, w(), h(), form_.Color());
   draw_children();
 }
+
+}  // namespace platform::fltk

@@ -2,7 +2,13 @@
 
 #include <FL/Fl_Double_Window.H>
 
+namespace platform::forms {
 class TForm;
+}  // namespace platform::forms
+
+namespace platform::fltk {
+
+using platform::forms::TForm;
 
 // The FLTK window of a form; its client area is the window, whose frame the window manager
 // draws. Mouse input that no widget takes (on images, panels, texts) goes to the form's
@@ -37,3 +43,5 @@ private:
   int pointerX_ = 0;
   int pointerY_ = 0;
 };
+
+}  // namespace platform::fltk

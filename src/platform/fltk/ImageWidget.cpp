@@ -4,6 +4,8 @@
 
 #include "platform/fltk/LayerComposite.h"
 
+namespace platform::fltk {
+
 void ImageWidget::SetPicture(const TBitmap* picture, bool transparent) {
   picture_ = picture;
   transparent_ = transparent;
@@ -26,3 +28,5 @@ void PaintImageLayers(const Fl_Group& group, int x, int y, int w, int h, TColor 
   const auto rgb = CompositeLayers(layers, x, y, w, h, background);
   if (!rgb.empty()) fl_draw_image(rgb.data(), x, y, w, h, 3, 0);
 }
+
+}  // namespace platform::fltk

@@ -5,6 +5,11 @@
 
 #include "platform/graphics/Bitmap.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+
 // One picture layer. It draws nothing itself: the group it lies in composites all its image
 // children at once (PaintImageLayers), so that transparent layers show the ones below. It
 // takes no mouse event, so the form passes them to the model.
@@ -29,3 +34,5 @@ bool HasImageChildren(const Fl_Group& group);
 // Composites the visible ImageWidget children of `group`, bottom to top, over `background`,
 // into the window rectangle (x, y, w, h), which also clips them.
 void PaintImageLayers(const Fl_Group& group, int x, int y, int w, int h, TColor background);
+
+}  // namespace platform::fltk

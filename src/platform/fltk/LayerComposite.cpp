@@ -4,6 +4,13 @@
 
 #include "platform/graphics/Compose.h"
 
+namespace platform::fltk {
+
+using platform::graphics::BlueOf;
+using platform::graphics::GreenOf;
+using platform::graphics::RedOf;
+using platform::graphics::TransparentColorOf;
+
 namespace {
 
 void PutPixel(unsigned char* rgb, TColor color) {
@@ -43,3 +50,5 @@ std::vector<unsigned char> CompositeLayers(const std::vector<ImageLayer>& layers
     if (layer.picture && layer.picture->Width() > 0 && layer.picture->Height() > 0) PaintLayer(layer, out, x, y, w, h);
   return out;
 }
+
+}  // namespace platform::fltk

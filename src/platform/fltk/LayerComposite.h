@@ -4,6 +4,11 @@
 
 #include "platform/graphics/Bitmap.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+
 // One image layer as the compositor sees it: its picture drawn 1:1 at the control's top-left,
 // clipped to the control's bounds, which are in the parent's client coordinates.
 struct ImageLayer {
@@ -20,3 +25,5 @@ struct ImageLayer {
 // the parent's client area as packed RGB bytes, row by row, ready for fl_draw_image.
 std::vector<unsigned char> CompositeLayers(const std::vector<ImageLayer>& layers, int x, int y, int w, int h,
                                            TColor background);
+
+}  // namespace platform::fltk

@@ -5,8 +5,14 @@
 #include "platform/fltk/Bevels.h"
 #include "platform/fltk/FltkColor.h"
 #include "platform/fltk/MemoWidget.h"
-#include "platform/fltk/ModelAccess.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Memo.h"
+
+namespace platform::fltk {
+
+using platform::forms::Application;
+using enum platform::forms::TScrollStyle;
+using platform::graphics::TPoint;
 
 std::string ToEditorText(const std::string& modelText) {
   std::string text;
@@ -40,7 +46,7 @@ public:
     view_.box(ClassicFieldBox());
     view_.Filter = [&memo](const std::string& typed) { return ToEditorText(memo.Accepted(typed)); };
     view_.OnUserEdit = [this](const std::string& text) {
-      DispatchInput([this, text] { memo_.UserEdit(ToModelText(text)); });
+      Application->Dispatch([this, text] { memo_.UserEdit(ToModelText(text)); });
       // Should the model have kept other text than the editor shows, the editor follows it
       // once the buffer has finished its own change.
       if (ToEditorText(memo_.Text()) != text) Fl::add_timeout(0.0, &MemoPeer::Resync, this);
@@ -86,3 +92,5 @@ private:
 }
 
 std::unique_ptr<WidgetPeer> MakeMemoPeer(TMemo& memo) { return std::make_unique<MemoPeer>(memo); }
+
+}  // namespace platform::fltk

@@ -3,6 +3,8 @@
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
 
+namespace platform::fltk {
+
 MemoWidget::MemoWidget(int x, int y, int w, int h) : Fl_Text_Editor(x, y, w, h) {
   buffer(&buffer_);
   buffer_.add_modify_callback(&MemoWidget::Modified, this);
@@ -64,3 +66,5 @@ int MemoWidget::handle(int event) {
   if (insertsText && Filter) return InsertFiltered(event);
   return Fl_Text_Editor::handle(event);
 }
+
+}  // namespace platform::fltk

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+namespace platform::fltk {
+
 // A multi-line editor over its own text buffer. Only the user's edits reach OnUserEdit (with
 // the whole new text): setting the text from the program, and selection changes, do not.
 // Typed or pasted text passes through Filter first, which returns what may be inserted.
@@ -32,3 +34,5 @@ private:
   Fl_Text_Buffer buffer_;
   bool settingText_ = false;
 };
+
+}  // namespace platform::fltk

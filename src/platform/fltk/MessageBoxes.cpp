@@ -14,6 +14,15 @@
 #include "platform/fltk/PushButtonWidget.h"
 #include "platform/forms/MessageBox.h"
 
+namespace platform::fltk {
+
+using platform::forms::IDNO;
+using platform::forms::IDOK;
+using platform::forms::IDYES;
+using platform::forms::MB_ICONQUESTION;
+using platform::forms::MB_YESNO;
+using platform::graphics::clBtnFace;
+
 void LocalizeFltkDialogs() {
   fl_yes = "Да";
   fl_no = "Нет";
@@ -111,3 +120,5 @@ int RunMessageBox(const std::string& text, const std::string& caption, unsigned 
   while (window.shown()) Fl::wait();
   return state.answer;
 }
+
+}  // namespace platform::fltk

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace platform::fltk {
+
 // Russian texts for FLTK's own dialogs and file chooser, and their font.
 void LocalizeFltkDialogs();
 
@@ -11,3 +13,5 @@ void LocalizeFltkDialogs();
 // nested event loop until answered but leaves the other windows usable, as a box without an
 // owner window does. Returns IDYES, IDNO or IDOK; closing a Yes/No box answers No.
 int RunMessageBox(const std::string& text, const std::string& caption, unsigned flags, bool error = false);
+
+}  // namespace platform::fltk

@@ -7,6 +7,8 @@
 
 #include "platform/fltk/FileFilter.h"
 
+namespace platform::fltk {
+
 std::optional<std::string> RunOpenFileChooser(const std::string& title, const std::string& filter,
                                               const std::string& initialFolder, bool mustExist) {
   const std::string fltkFilter = ToFltkFilter(filter);
@@ -25,3 +27,5 @@ std::optional<std::string> RunOpenFileChooser(const std::string& title, const st
     folder = std::filesystem::path(chosen).parent_path().string();
   }
 }
+
+}  // namespace platform::fltk

@@ -7,6 +7,11 @@
 #include "platform/fltk/ImageWidget.h"
 #include "platform/fltk/TextDrawing.h"
 
+namespace platform::fltk {
+
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+
 PanelWidget::PanelWidget(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
   end();
   resizable(nullptr);
@@ -59,3 +64,5 @@ void PanelWidget::draw() {
   }
   draw_children();
 }
+
+}  // namespace platform::fltk

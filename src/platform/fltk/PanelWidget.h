@@ -6,6 +6,11 @@
 
 #include "platform/graphics/Color.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TColor;
+using platform::graphics::clBtnFace;
+
 enum class BevelStyle { Off, Raised, Lowered };
 
 // A panel the classic way: outer bevel, a border of the face colour `borderWidth` wide, inner
@@ -39,3 +44,5 @@ private:
 
 // Draws the bevel of `style`, `width` pixels wide, inside the rectangle and shrinks it accordingly.
 void DrawBevel(BevelStyle style, int width, int& x, int& y, int& w, int& h);
+
+}  // namespace platform::fltk

@@ -5,6 +5,10 @@
 #include "platform/fltk/MemoPeer.h"
 #include "platform/forms/Forms.h"
 
+namespace platform::fltk {
+
+using platform::forms::TWinControl;
+
 namespace {
 
 std::unique_ptr<WidgetPeer> MakePeer(TControl& control) {
@@ -67,3 +71,5 @@ void AttachControlPeers(TControl& control) {
   if (!form || !PeerOf(*form)) return;
   AttachTree(control);
 }
+
+}  // namespace platform::fltk

@@ -7,6 +7,10 @@
 #include "platform/fltk/FltkColor.h"
 #include "platform/fltk/TextDrawing.h"
 
+namespace platform::fltk {
+
+using platform::graphics::clBtnFace;
+
 PushButtonWidget::PushButtonWidget(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) { box(FL_NO_BOX); }
 
 void PushButtonWidget::SetCaption(const std::string& caption) {
@@ -65,3 +69,5 @@ void PushButtonWidget::draw() {
            active_r());
   if (Fl::focus() == this) draw_focus(FL_NO_BOX, x() + 3, y() + 3, w() - 6, h() - 6);
 }
+
+}  // namespace platform::fltk

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+namespace platform::fltk {
+
 // A push button the classic way: two-pixel raised frame, sunken while pressed, caption
 // centred. A press released over it, or Space while it has the focus, runs OnClick.
 class PushButtonWidget : public Fl_Widget {
@@ -24,3 +26,5 @@ private:
   bool pressed_ = false;
   std::string caption_;
 };
+
+}  // namespace platform::fltk

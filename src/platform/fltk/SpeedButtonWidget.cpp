@@ -8,6 +8,12 @@
 #include "platform/fltk/TextDrawing.h"
 #include "platform/graphics/Compose.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TransparentColorOf;
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+
 SpeedButtonWidget::SpeedButtonWidget(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) { box(FL_NO_BOX); }
 
 void SpeedButtonWidget::SetFlat(bool flat) {
@@ -117,3 +123,5 @@ void SpeedButtonWidget::DrawGlyph(int cx, int cy) const {
     for (int column = 0; column < glyph.Width(); ++column)
       if (glyph.Pixel(column, row) != key) fl_point(left + column, top + row);
 }
+
+}  // namespace platform::fltk

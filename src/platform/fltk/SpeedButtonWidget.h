@@ -7,6 +7,12 @@
 
 #include "platform/graphics/Bitmap.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+using platform::graphics::clBtnFace;
+
 // A speed button the classic way. Flat: only the face until the pointer is over it (raised
 // edge) or it is down or pressed (sunken edge). Not flat: a push-button frame. A button that
 // stays down shows a checkered face. The glyph (its bottom-left colour transparent) and the
@@ -40,3 +46,5 @@ private:
   const TBitmap* glyph_ = nullptr;
   TColor face_ = clBtnFace;
 };
+
+}  // namespace platform::fltk

@@ -6,6 +6,10 @@
 #include "platform/fltk/FltkColor.h"
 #include "platform/fltk/TextDrawing.h"
 
+namespace platform::fltk {
+
+using platform::graphics::clBlack;
+
 StaticTextWidget::StaticTextWidget(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) { box(FL_NO_BOX); }
 
 void StaticTextWidget::SetText(const std::string& text) {
@@ -42,3 +46,5 @@ void StaticTextWidget::draw() {
   fl_rectf(fx, fy, fw, fh);
   DrawText(text_, fx, fy, fw, fh, horizontal_ | FL_ALIGN_TOP, labelfont(), labelsize(), labelcolor(), active_r());
 }
+
+}  // namespace platform::fltk

@@ -6,6 +6,11 @@
 
 #include "platform/graphics/Color.h"
 
+namespace platform::fltk {
+
+using platform::graphics::TColor;
+using platform::graphics::clBtnFace;
+
 // A static text or label: filled with its colour, optionally with a one-pixel black or sunken edge,
 // and its text at the top, aligned left, right or centred, in the widget's label font,
 // size and colour.
@@ -32,3 +37,5 @@ private:
   Border border_ = Border::None;
   Fl_Align horizontal_ = FL_ALIGN_LEFT;
 };
+
+}  // namespace platform::fltk

@@ -4,6 +4,11 @@
 
 #include "platform/fltk/FltkColor.h"
 
+namespace platform::fltk {
+
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+
 void DrawText(const std::string& text, int x, int y, int w, int h, Fl_Align align, Fl_Font font,
               Fl_Fontsize size, Fl_Color color, bool enabled) {
   if (text.empty() || w <= 0 || h <= 0) return;
@@ -26,3 +31,5 @@ int TextWidth(const std::string& text, Fl_Font font, Fl_Fontsize size) {
   fl_font(font, size);
   return int(fl_width(text.c_str()));
 }
+
+}  // namespace platform::fltk

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace platform::fltk {
+
 // Text inside a rectangle, clipped to it, with FLTK's alignment flags (FL_ALIGN_LEFT, ...);
 // '@' has no special meaning. A disabled text is drawn etched, the classic way.
 void DrawText(const std::string& text, int x, int y, int w, int h, Fl_Align align, Fl_Font font,
@@ -11,3 +13,5 @@ void DrawText(const std::string& text, int x, int y, int w, int h, Fl_Align alig
 
 // Width in pixels of a single line of text in the font.
 int TextWidth(const std::string& text, Fl_Font font, Fl_Fontsize size);
+
+}  // namespace platform::fltk

@@ -6,6 +6,12 @@
 #include "platform/fltk/Fonts.h"
 #include "platform/fltk/FormWindow.h"
 
+namespace platform::fltk {
+
+using platform::forms::TFont;
+using platform::forms::TWinControl;
+using platform::graphics::TPoint;
+
 WidgetPeer::WidgetPeer(TControl& control, Fl_Widget* widget) : control_(control), widget_(widget) {}
 
 WidgetPeer::~WidgetPeer() {
@@ -109,3 +115,5 @@ void WidgetPeer::ApplyFont() {
   widget_->labelcolor(ToFlColor(font.Color()));
   widget_->redraw();
 }
+
+}  // namespace platform::fltk

@@ -5,6 +5,12 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::fltk {
+
+using platform::forms::TChange;
+using platform::forms::TControl;
+using platform::forms::TControlPeer;
+
 // The FLTK widget of one control, kept in step with it. The peer owns the widget: destroying
 // the peer (with its control) deletes the widget. Geometry: a widget's FLTK coordinates are its
 // control's origin in the form's client area, which is the FLTK window's own frame.
@@ -45,3 +51,5 @@ private:
 
 // The peer of a control, when it has one from this backend.
 WidgetPeer* PeerOf(const TControl& control);
+
+}  // namespace platform::fltk

@@ -3,6 +3,8 @@
 #include "platform/forms/Exception.h"
 #include "platform/forms/HeadlessBackend.h"
 
+namespace platform::forms {
+
 namespace {
 TApplication applicationInstance;
 TScreen screenInstance;
@@ -127,3 +129,5 @@ void TApplication::ForgetControl(TControl* control) {
 int TScreen::Width() const { return Application->Backend().ScreenWidth(); }
 
 int TScreen::Height() const { return Application->Backend().ScreenHeight(); }
+
+}  // namespace platform::forms

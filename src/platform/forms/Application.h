@@ -8,6 +8,8 @@
 #include "platform/forms/Backend.h"
 #include "platform/forms/Form.h"
 
+namespace platform::forms {
+
 class HeadlessBackend;
 
 // The program's application object: creates the forms, runs the message loop, shows exceptions,
@@ -108,3 +110,5 @@ public:
 
 extern TApplication* Application;
 extern TScreen* Screen;
+
+}  // namespace platform::forms

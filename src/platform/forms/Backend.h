@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace platform::forms {
+
 class TControl;
 class TForm;
 class TOpenDialog;
@@ -43,3 +45,5 @@ public:
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
 };
+
+}  // namespace platform::forms

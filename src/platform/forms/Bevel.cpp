@@ -1,5 +1,7 @@
 #include "platform/forms/Bevel.h"
 
+namespace platform::forms {
+
 TBevel::TBevel(TComponent* owner) : TControl(owner) {}
 
 void TBevel::SetShape(TBevelShape shape) {
@@ -15,3 +17,5 @@ void TBevel::SetStyle(TBevelStyle style) {
     Changed(TChange::Appearance);
   }
 }
+
+}  // namespace platform::forms

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine };
 enum TBevelStyle { bsLowered, bsRaised };
 
@@ -19,3 +21,5 @@ private:
   TBevelShape shape_ = bsBox;
   TBevelStyle style_ = bsLowered;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 TButton::TButton(TComponent* owner) : TWinControl(owner) {}
 
 void TButton::SetCaption(const std::string& caption) {
@@ -18,3 +20,5 @@ void TButton::UserClick() {
     }
   });
 }
+
+}  // namespace platform::forms

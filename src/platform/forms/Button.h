@@ -4,6 +4,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 // A push button.
 class TButton : public TWinControl {
 public:
@@ -20,3 +22,5 @@ public:
 private:
   std::string caption_;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {}
 
 void TCheckBox::SetCaption(const std::string& caption) {
@@ -36,3 +38,5 @@ void TCheckBox::UserClick() {
     }
   });
 }
+
+}  // namespace platform::forms

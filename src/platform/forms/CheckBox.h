@@ -4,6 +4,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 // A check box.
 class TCheckBox : public TWinControl {
 public:
@@ -27,3 +29,5 @@ private:
   bool checked_ = false;
   TAlignment alignment_ = taRightJustify;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,10 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
+using platform::graphics::clWindow;
+
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) { SetDefaultColor(clWindow); }
 
 void TComboBox::SetStyle(TComboBoxStyle style) {
@@ -52,3 +56,5 @@ void TComboBox::UserSelect(int index) {
     }
   });
 }
+
+}  // namespace platform::forms

@@ -5,6 +5,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 enum TComboBoxStyle { csDropDown, csDropDownList };
 
 // A drop-down list of texts with one selected item.
@@ -40,3 +42,5 @@ private:
   int itemIndex_ = -1;
   int itemHeight_ = 13;
 };
+
+}  // namespace platform::forms

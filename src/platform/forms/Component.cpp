@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace platform::forms {
+
 TComponent::TComponent(TComponent* owner) : owner_(owner) {
   if (owner_ != nullptr) {
     owner_->components_.push_back(this);
@@ -24,3 +26,5 @@ void TComponent::DestroyComponents() {
     delete last;
   }
 }
+
+}  // namespace platform::forms

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace platform::forms {
+
 // Root of the class tree; handlers receive the control that raised an event as a TObject*.
 class TObject {
 public:
@@ -39,3 +41,5 @@ private:
   int tag_ = 0;
   std::vector<TComponent*> components_;
 };
+
+}  // namespace platform::forms

@@ -5,6 +5,8 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
 
+namespace platform::forms {
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
@@ -247,3 +249,5 @@ void TControl::Changed(TChange change) {
 }
 
 void TControl::BoundsChanged(int, int) {}
+
+}  // namespace platform::forms

@@ -10,6 +10,11 @@
 #include "platform/forms/Types.h"
 #include "platform/graphics/Color.h"
 
+namespace platform::forms {
+
+using platform::graphics::TPoint;
+using platform::graphics::clBtnFace;
+
 class TWinControl;
 class TForm;
 
@@ -189,3 +194,5 @@ private:
   bool inRealign_ = false;
   bool destroying_ = false;
 };
+
+}  // namespace platform::forms

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+namespace platform::forms {
+
 // The platform's exception class: an error with a message text, shown by the Application.
 class Exception : public std::exception {
 public:
@@ -15,3 +17,5 @@ public:
 private:
   std::string message_;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 void TFont::SetName(const std::string& name) {
   if (name != name_) {
     name_ = name;
@@ -53,3 +55,5 @@ void TFont::Notify() {
     owner_->FontSetByUser();
   }
 }
+
+}  // namespace platform::forms

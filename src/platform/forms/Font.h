@@ -4,6 +4,11 @@
 
 #include "platform/graphics/Color.h"
 
+namespace platform::forms {
+
+using platform::graphics::TColor;
+using platform::graphics::clWindowText;
+
 class TControl;
 
 // The font of a control: face, character height in pixels (without internal leading), bold and
@@ -40,3 +45,5 @@ private:
   bool bold_ = false;
   TColor color_ = clWindowText;
 };
+
+}  // namespace platform::forms

@@ -4,6 +4,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 TFormFrame FrameOf(TFormBorderStyle style) {
   switch (style) {
     case bsSingle:
@@ -185,3 +187,5 @@ void TForm::BoundsChanged(int oldWidth, int oldHeight) {
 void TForm::SetAutoSizeExtent(int clientRight, int clientBottom, bool width, bool height) {
   SetClientSize(width ? clientRight : clientWidth_, height ? clientBottom : clientHeight_);
 }
+
+}  // namespace platform::forms

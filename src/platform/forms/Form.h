@@ -6,6 +6,10 @@
 #include "platform/forms/Control.h"
 #include "platform/graphics/Bitmap.h"
 
+namespace platform::forms {
+
+using platform::graphics::TBitmap;
+
 // bsSingle: a fixed frame of 3 pixels on the left, right and bottom and a caption bar of 22
 // pixels above the client area (top edge 25). bsSizeToolWin: a sizing frame of 4 pixels and a
 // small caption bar of 26 pixels (top edge 30). bsNone: no frame.
@@ -123,3 +127,5 @@ private:
   // The backend has been told of the form (TApplication::CreateForm).
   bool announced_ = false;
 };
+
+}  // namespace platform::forms

@@ -6,6 +6,8 @@
 #include "platform/forms/OpenDialog.h"
 #include "platform/forms/Timer.h"
 
+namespace platform::forms {
+
 void HeadlessBackend::RunLoop() {
   running_ = true;
   quit_ = false;
@@ -89,3 +91,5 @@ void HeadlessBackend::Reset() {
   nextOrder_ = 0;
   DefaultAnswer = IDYES;
 }
+
+}  // namespace platform::forms

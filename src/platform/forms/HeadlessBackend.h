@@ -10,6 +10,8 @@
 #include "platform/forms/Backend.h"
 #include "platform/forms/MessageBox.h"
 
+namespace platform::forms {
+
 // A backend without a screen, scripted by tests: what the open dialogs return, what the
 // questions are answered, a fake clock that fires due timers, and a record of everything asked
 // and shown.
@@ -94,3 +96,5 @@ private:
   int screenWidth_ = 1280;
   int screenHeight_ = 1024;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,10 @@
 
 #include "platform/graphics/Compose.h"
 
+namespace platform::forms {
+
+using platform::graphics::TransparentColorOf;
+
 TImage::TImage(TComponent* owner) : TControl(owner) {}
 
 void TImage::SetPicture(const TBitmap& picture) {
@@ -33,3 +37,5 @@ std::optional<TColor> TImage::PixelShown(int x, int y) const {
   }
   return color;
 }
+
+}  // namespace platform::forms

@@ -5,6 +5,10 @@
 #include "platform/forms/Control.h"
 #include "platform/graphics/Bitmap.h"
 
+namespace platform::forms {
+
+using platform::graphics::TBitmap;
+
 // Shows a copy of a bitmap at natural size from its own top-left corner, clipped to its bounds.
 // When Transparent, every pixel of the picture's bottom-left colour lets what lies below show.
 class TImage : public TControl {
@@ -29,3 +33,5 @@ private:
   TBitmap picture_;
   bool transparent_ = false;
 };
+
+}  // namespace platform::forms

@@ -1,5 +1,7 @@
 #include "platform/forms/Label.h"
 
+namespace platform::forms {
+
 TLabel::TLabel(TComponent* owner) : TControl(owner) {}
 
 void TLabel::SetCaption(const std::string& caption) {
@@ -15,3 +17,5 @@ void TLabel::SetAlignment(TAlignment alignment) {
     Changed(TChange::Appearance);
   }
 }
+
+}  // namespace platform::forms

@@ -4,6 +4,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 // A caption drawn on the parent's surface.
 class TLabel : public TControl {
 public:
@@ -18,3 +20,5 @@ private:
   std::string caption_;
   TAlignment alignment_ = taLeftJustify;
 };
+
+}  // namespace platform::forms

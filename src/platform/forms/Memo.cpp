@@ -3,6 +3,12 @@
 #include "platform/forms/Application.h"
 #include "platform/system/Utf8.h"
 
+namespace platform::forms {
+
+using platform::graphics::clWindow;
+using platform::system::AppendUtf8;
+using platform::system::NextCodePoint;
+
 TMemo::TMemo(TComponent* owner) : TWinControl(owner) { SetDefaultColor(clWindow); }
 
 void TMemo::SetText(const std::string& text) {
@@ -94,3 +100,5 @@ bool TMemo::UserEdit(const std::string& newText) {
 }
 
 bool TMemo::UserType(const std::string& text) { return UserEdit(text_ + text); }
+
+}  // namespace platform::forms

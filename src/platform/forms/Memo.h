@@ -6,6 +6,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // A multi-line text editor. The text is UTF-8; lines are separated by CR LF as the program sets
@@ -51,3 +53,5 @@ private:
   bool wordWrap_ = true;
   TScrollStyle scrollBars_ = ssNone;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
 
 void TMenuItem::UserClick() {
@@ -13,3 +15,5 @@ void TMenuItem::UserClick() {
 }
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
+
+}  // namespace platform::forms

@@ -5,6 +5,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 // An item of a menu; the caption "-" makes a separator.
 class TMenuItem : public TComponent {
 public:
@@ -43,3 +45,5 @@ private:
   std::vector<TMenuItem*> items_;
   TMenuAutoFlag autoHotkeys_ = maAutomatic;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace platform::forms {
+
 class TForm;
 
 constexpr unsigned MB_OK = 0x0;
@@ -16,3 +18,5 @@ constexpr int IDNO = 7;
 // with the buttons and icon that flags name, and returns the button chosen (IDYES, IDNO...).
 // owner may be nullptr: the box then belongs to no window.
 int MessageBoxA(TForm* owner, const std::string& text, const std::string& caption, unsigned flags);
+
+}  // namespace platform::forms

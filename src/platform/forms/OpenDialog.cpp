@@ -2,6 +2,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
 
 bool TOpenDialog::Execute() {
@@ -12,3 +14,5 @@ bool TOpenDialog::Execute() {
   fileName_ = *chosen;
   return true;
 }
+
+}  // namespace platform::forms

@@ -4,6 +4,8 @@
 
 #include "platform/forms/Component.h"
 
+namespace platform::forms {
+
 // Options of the open dialog, or-ed together.
 using TOpenOptions = unsigned;
 constexpr TOpenOptions ofReadOnly = 0x01;
@@ -40,3 +42,5 @@ private:
   TOpenOptions options_ = ofHideReadOnly | ofEnableSizing;
   std::string title_;
 };
+
+}  // namespace platform::forms

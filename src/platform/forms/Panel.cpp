@@ -1,5 +1,7 @@
 #include "platform/forms/Panel.h"
 
+namespace platform::forms {
+
 TPanel::TPanel(TComponent* owner) : TWinControl(owner) {}
 
 void TPanel::SetCaption(const std::string& caption) {
@@ -53,3 +55,5 @@ void TPanel::InsetChanged() {
   Changed(TChange::Appearance);
   Realign();
 }
+
+}  // namespace platform::forms

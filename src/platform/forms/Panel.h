@@ -4,6 +4,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 enum TBevelCut { bvNone, bvLowered, bvRaised };
 
 // A container with an outer and an inner bevel and a border between them. Its client area is
@@ -37,3 +39,5 @@ private:
   int borderWidth_ = 0;
   TAlignment alignment_ = taCenter;
 };
+
+}  // namespace platform::forms

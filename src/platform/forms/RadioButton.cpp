@@ -2,6 +2,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {}
 
 void TRadioButton::SetCaption(const std::string& caption) {
@@ -48,3 +50,5 @@ void TRadioButton::UserClick() {
     }
   });
 }
+
+}  // namespace platform::forms

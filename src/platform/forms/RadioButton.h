@@ -4,6 +4,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 // A radio button; the radio buttons of one parent exclude each other.
 class TRadioButton : public TWinControl {
 public:
@@ -30,3 +32,5 @@ private:
   bool checked_ = false;
   TAlignment alignment_ = taRightJustify;
 };
+
+}  // namespace platform::forms

@@ -5,6 +5,8 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Exception.h"
 
+namespace platform::forms {
+
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner) {}
 
 void TScrollBar::SetKind(TScrollBarKind kind) {
@@ -69,3 +71,5 @@ void TScrollBar::UserSetPosition(int position) {
     }
   });
 }
+
+}  // namespace platform::forms

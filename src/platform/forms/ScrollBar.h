@@ -2,6 +2,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 enum TScrollBarKind { sbHorizontal, sbVertical };
 
 // A scroll bar whose Position stays within [Min, Max]. OnChange runs synchronously, and only
@@ -46,3 +48,5 @@ private:
   int smallChange_ = 1;
   int largeChange_ = 1;
 };
+
+}  // namespace platform::forms

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 namespace {
 // Calls visit for every other speed button of button's parent that shares its group index.
 template <class Visit>
@@ -104,3 +106,5 @@ void TSpeedButton::UserClick() {
     }
   });
 }
+
+}  // namespace platform::forms

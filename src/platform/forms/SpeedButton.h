@@ -5,6 +5,10 @@
 #include "platform/forms/Control.h"
 #include "platform/graphics/Bitmap.h"
 
+namespace platform::forms {
+
+using platform::graphics::TBitmap;
+
 // A tool-bar button. With GroupIndex 0 it springs back after each click. With a GroupIndex it
 // stays down: among the speed buttons of the same parent and group index at most one is down,
 // and with AllowAllUp off the down one can only be released by pressing another of its group.
@@ -44,3 +48,5 @@ private:
   TBitmap glyph_;
   int spacing_ = 4;
 };
+
+}  // namespace platform::forms

@@ -1,5 +1,7 @@
 #include "platform/forms/StaticText.h"
 
+namespace platform::forms {
+
 TStaticText::TStaticText(TComponent* owner) : TWinControl(owner) {}
 
 void TStaticText::SetCaption(const std::string& caption) {
@@ -22,3 +24,5 @@ void TStaticText::SetBorderStyle(TStaticBorderStyle style) {
     Changed(TChange::Appearance);
   }
 }
+
+}  // namespace platform::forms

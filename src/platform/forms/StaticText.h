@@ -4,6 +4,8 @@
 
 #include "platform/forms/Control.h"
 
+namespace platform::forms {
+
 enum TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };
 
 // A caption in a box of fixed size, optionally with a sunken border.
@@ -23,3 +25,5 @@ private:
   TAlignment alignment_ = taLeftJustify;
   TStaticBorderStyle borderStyle_ = sbsNone;
 };
+
+}  // namespace platform::forms

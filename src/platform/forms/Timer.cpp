@@ -2,6 +2,8 @@
 
 #include "platform/forms/Application.h"
 
+namespace platform::forms {
+
 TTimer::TTimer(TComponent* owner) : TComponent(owner) { Restart(); }
 
 TTimer::~TTimer() { Application->Backend().StopTimer(*this); }
@@ -38,3 +40,5 @@ void TTimer::Restart() {
     Application->Backend().StopTimer(*this);
   }
 }
+
+}  // namespace platform::forms

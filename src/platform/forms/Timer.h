@@ -4,6 +4,8 @@
 
 #include "platform/forms/Component.h"
 
+namespace platform::forms {
+
 using TTimerEvent = std::function<void(TObject* sender)>;
 
 // Runs OnTimer every Interval milliseconds while Enabled, on the user-interface thread. Time is
@@ -31,3 +33,5 @@ private:
   bool enabled_ = true;
   int interval_ = 1000;
 };
+
+}  // namespace platform::forms

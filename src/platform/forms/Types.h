@@ -1,12 +1,10 @@
 #pragma once
 
-// Small value types and enumerations shared by the control classes, with the old platform's names.
+#include "platform/graphics/Point.h"
 
-struct TPoint {
-  int X = 0;
-  int Y = 0;
-  bool operator==(const TPoint&) const = default;
-};
+namespace platform::forms {
+
+// Small value types and enumerations shared by the control classes, with the old platform's names.
 
 // A rectangle given by its edges; Right and Bottom lie just outside it.
 struct TRect {
@@ -73,3 +71,5 @@ constexpr int VK_SUBTRACT = 0x6D;  // - on the keypad
 constexpr int VK_OEM_PLUS = 0xBB;  // the =/+ key
 constexpr int VK_OEM_MINUS = 0xBD; // the -/_ key
 // Letters and digits are their upper-case ASCII codes ('O' is 0x4F).
+
+}  // namespace platform::forms

@@ -4,6 +4,8 @@
 
 #include "platform/forms/Form.h"
 
+namespace platform::forms {
+
 namespace {
 // Clears a flag when the scope ends, also by an exception.
 class FlagScope {
@@ -160,3 +162,5 @@ bool TWinControl::ApplyAutoSize() {
   SetAutoSizeExtent(right, bottom, width, height);
   return Width() != oldWidth || Height() != oldHeight;
 }
+
+}  // namespace platform::forms

@@ -5,6 +5,8 @@
 
 #include "platform/graphics/Canvas.h"
 
+namespace platform::graphics {
+
 TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
@@ -67,3 +69,5 @@ TCanvas& TBitmap::Canvas() {
   if (!canvas_) canvas_ = std::make_unique<TCanvas>(*this);
   return *canvas_;
 }
+
+}  // namespace platform::graphics

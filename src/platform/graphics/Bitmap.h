@@ -5,6 +5,8 @@
 
 #include "platform/graphics/Color.h"
 
+namespace platform::graphics {
+
 class TCanvas;
 
 // An off-screen picture of 32-bit pixels, each a TColor. New pixels are white. Copies and moves
@@ -42,3 +44,5 @@ private:
   std::vector<TColor> pixels_;
   std::unique_ptr<TCanvas> canvas_;
 };
+
+}  // namespace platform::graphics

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace platform::graphics {
+
 namespace {
 
 // One glyph as drawn: the row of the cell its first drawn row lies on and its rows, separated
@@ -164,3 +166,5 @@ const TGlyph& GlyphOf(char32_t character) {
   if (character >= 0x20 && character < 0x7F) return font.Ascii[character];
   return font.Missing;
 }
+
+}  // namespace platform::graphics

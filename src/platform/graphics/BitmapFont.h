@@ -5,6 +5,10 @@
 
 #include "platform/system/Utf8.h"
 
+namespace platform::graphics {
+
+using platform::system::NextCodePoint;
+
 // The built-in bitmap font that all bitmaps draw text with: a 13-pixel text cell with the
 // metrics of the classic 8-point sans serif at 96 dots per inch (ascent 11, descent 2, digits
 // 6 pixels apart). It covers printable ASCII; every other character shows as a hollow box.
@@ -30,3 +34,5 @@ void ForEachGlyph(std::string_view text, Visit visit) {
     visit(GlyphOf(character));
   }
 }
+
+}  // namespace platform::graphics

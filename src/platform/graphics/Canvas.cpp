@@ -7,6 +7,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BitmapFont.h"
 
+namespace platform::graphics {
+
 namespace {
 
 __extension__ using Int128 = __int128;
@@ -68,12 +70,12 @@ void TCanvas::FillRect(int left, int top, int right, int bottom) {
 void TCanvas::LineTo(int x, int y) {
   const TPoint from = penPos_;
   penPos_ = {x, y};
-  if (from.y == y) {
-    HorizontalLine(from.x, y, x);
-  } else if (from.x == x) {
-    VerticalLine(x, from.y, y);
+  if (from.Y == y) {
+    HorizontalLine(from.X, y, x);
+  } else if (from.X == x) {
+    VerticalLine(x, from.Y, y);
   } else {
-    SlantedLine(from.x, from.y, x, y);
+    SlantedLine(from.X, from.Y, x, y);
   }
 }
 
@@ -179,3 +181,5 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
   });
   penPos_ = {int(std::min<std::int64_t>(std::int64_t(x) + extent.cx, INT32_MAX)), y};
 }
+
+}  // namespace platform::graphics

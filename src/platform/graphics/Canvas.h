@@ -3,6 +3,9 @@
 #include <string_view>
 
 #include "platform/graphics/Color.h"
+#include "platform/graphics/Point.h"
+
+namespace platform::graphics {
 
 class TBitmap;
 
@@ -20,14 +23,9 @@ struct TPen {
   TPenStyle Style = psSolid;
 };
 
-struct TFont {
+// The font of a canvas: the bitmap font in one colour.
+struct TCanvasFont {
   TColor Color = clWindowText;
-};
-
-struct TPoint {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
 struct TSize {
@@ -47,7 +45,7 @@ public:
 
   TBrush Brush;
   TPen Pen;
-  TFont Font;
+  TCanvasFont Font;
 
   TPoint PenPos() const { return penPos_; }
 
@@ -71,3 +69,5 @@ private:
   TBitmap& bitmap_;
   TPoint penPos_;
 };
+
+}  // namespace platform::graphics

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace platform::graphics {
+
 // A colour as the old platform wrote it: $00BBGGRR.
 using TColor = std::uint32_t;
 
@@ -28,3 +30,5 @@ constexpr TColor cl3DDkShadow = RGBColor(64, 64, 64);
 constexpr TColor clInfoBk = RGBColor(255, 255, 225);
 constexpr TColor clWindow = RGBColor(255, 255, 255);
 constexpr TColor clWindowText = RGBColor(0, 0, 0);
+
+}  // namespace platform::graphics

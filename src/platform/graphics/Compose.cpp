@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace platform::graphics {
+
 namespace {
 
 // The part of picture that lands on target: picture columns [fromX, fromX + width) and rows
@@ -51,3 +53,5 @@ void DrawTransparent(TBitmap& target, int left, int top, const TBitmap& picture)
     }
   }
 }
+
+}  // namespace platform::graphics

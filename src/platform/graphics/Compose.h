@@ -2,6 +2,8 @@
 
 #include "platform/graphics/Bitmap.h"
 
+namespace platform::graphics {
+
 // Colour that a transparent picture leaves see-through: that of its bottom-left pixel.
 TColor TransparentColorOf(const TBitmap& picture);
 
@@ -11,3 +13,5 @@ void DrawOpaque(TBitmap& target, int left, int top, const TBitmap& picture);
 // Like DrawOpaque, but every pixel of the picture's transparent colour leaves the target's
 // pixel as it was, so the layers below show through.
 void DrawTransparent(TBitmap& target, int left, int top, const TBitmap& picture);
+
+}  // namespace platform::graphics

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace platform::graphics {
+
 namespace {
 
 // libpng reports errors by longjmp, so this function holds nothing that needs a destructor.
@@ -67,3 +69,5 @@ bool ReadPng(const std::string& path, TBitmap& bitmap) {
   bitmap = std::move(result);
   return true;
 }
+
+}  // namespace platform::graphics

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace platform::system {
+
 namespace {
 std::vector<std::string>& Arguments() {
   static std::vector<std::string> arguments;
@@ -49,3 +51,5 @@ std::string ParamStr(int index) {
   }
   return arguments[std::size_t(index)];
 }
+
+}  // namespace platform::system

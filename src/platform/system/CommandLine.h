@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace platform::system {
+
 // Stores the program's arguments; called once at start with main's argc and argv.
 void SetCommandLine(int argc, const char* const* argv);
 
@@ -11,3 +13,5 @@ int ParamCount();
 // Argument index; index 0 is the full path of the program's own executable file (from
 // /proc/self/exe when available, else argv[0]). "" for an index outside 0..ParamCount().
 std::string ParamStr(int index);
+
+}  // namespace platform::system

@@ -2,6 +2,8 @@
 
 #include "platform/system/Utf8.h"
 
+namespace platform::system {
+
 namespace {
 
 // Code points of the bytes 0x80 to 0xBF; 0xC0 to 0xFF are U+0410 to U+044F in order.
@@ -64,3 +66,5 @@ Cp1251Encoding Utf8ToCp1251(std::string_view text) {
   result.Ok = true;
   return result;
 }
+
+}  // namespace platform::system

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace platform::system {
+
 // Windows-1251 (Cyrillic) <-> Unicode. Every byte decodes: the one byte the code page leaves
 // unassigned, 0x98, decodes to the control character U+0098 (as Windows itself maps it) and
 // encodes back to 0x98, so any byte string survives a decode and encode unchanged.
@@ -27,3 +29,5 @@ struct Cp1251Encoding {
 };
 
 Cp1251Encoding Utf8ToCp1251(std::string_view text);
+
+}  // namespace platform::system

@@ -5,6 +5,8 @@
 
 #include <fmt/format.h>
 
+namespace platform::system {
+
 namespace {
 
 struct CivilDate {
@@ -83,3 +85,5 @@ std::string FormatDateTime(std::string_view pattern, double value) {
   }
   return text;
 }
+
+}  // namespace platform::system

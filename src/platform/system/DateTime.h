@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform::system {
+
 // Formats a date-time value of the old platform's convention: the whole part counts days from
 // 30.12.1899, the fraction is the time of day. A negative value takes its date from the whole
 // part and its time from the absolute fraction (-1.25 is 29.12.1899 06:00:00). The time of day is
@@ -13,3 +15,5 @@
 // other character are copied. Gives "" for a value that is not finite or lies outside the years
 // 1 to 9999.
 std::string FormatDateTime(std::string_view pattern, double value);
+
+}  // namespace platform::system

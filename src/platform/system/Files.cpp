@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace platform::system {
+
 bool FileExists(const std::string& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
@@ -107,3 +109,5 @@ bool FileTruncate(int handle) {
 void FileClose(int handle) {
   if (handle > 0) ::close(handle);
 }
+
+}  // namespace platform::system

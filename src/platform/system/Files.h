@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace platform::system {
+
 // File routines with the old platform's names and results. Handles are plain numbers; a value of
 // 0 or less from FileOpen means the open failed.
 
@@ -33,3 +35,5 @@ std::int64_t FileWrite(int handle, const void* buffer, std::size_t count);
 bool FileTruncate(int handle);
 
 void FileClose(int handle);
+
+}  // namespace platform::system

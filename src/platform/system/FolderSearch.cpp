@@ -9,6 +9,8 @@
 
 #include "platform/system/Text.h"
 
+namespace platform::system {
+
 struct TSearchRec::Listing {
   std::vector<TSearchRec> entries;
   std::size_t next = 0;
@@ -130,3 +132,5 @@ int FindNext(TSearchRec& record) {
 }
 
 void FindClose(TSearchRec& record) { record.Found.reset(); }
+
+}  // namespace platform::system

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace platform::system {
+
 // Attribute flags of a folder entry, as the old platform numbered them.
 constexpr int faReadOnly = 0x01;
 constexpr int faHidden = 0x02;
@@ -37,3 +39,5 @@ int FindFirst(const std::string& pattern, int attributes, TSearchRec& record);
 int FindNext(TSearchRec& record);
 // Releases the enumeration's state.
 void FindClose(TSearchRec& record);
+
+}  // namespace platform::system

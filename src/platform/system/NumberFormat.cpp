@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+namespace platform::system {
+
 namespace {
 
 constexpr std::uint64_t PowersOfTen[] = {1, 10, 100, 1000};
@@ -48,3 +50,5 @@ std::string FormatFixed(double value, int decimals) {
   }
   return (negative && scaled != 0 ? "-" : "") + text;
 }
+
+}  // namespace platform::system

@@ -1,5 +1,7 @@
 #include "platform/system/Text.h"
 
+namespace platform::system {
+
 std::string UpperCase(std::string_view s) {
   std::string result(s);
   for (char& c : result) {
@@ -13,3 +15,5 @@ std::size_t Pos(std::string_view sub, std::string_view s) {
   std::size_t found = s.find(sub);
   return found == std::string_view::npos ? 0 : found + 1;
 }
+
+}  // namespace platform::system

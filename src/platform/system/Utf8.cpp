@@ -1,5 +1,7 @@
 #include "platform/system/Utf8.h"
 
+namespace platform::system {
+
 bool NextCodePoint(std::string_view text, std::size_t& index, char32_t& codePoint) {
   auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   unsigned char lead = byteAt(index);
@@ -64,3 +66,5 @@ void AppendUtf8(std::string& text, char32_t codePoint) {
     text += static_cast<char>(0x80 | (codePoint & 0x3F));
   }
 }
+
+}  // namespace platform::system

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform::system {
+
 // Decodes the code point that starts at byte index of text and moves index past it. Gives false,
 // moving index by one byte, at a malformed or overlong sequence, a surrogate or a value above
 // U+10FFFF.
@@ -11,3 +13,5 @@ bool NextCodePoint(std::string_view text, std::size_t& index, char32_t& codePoin
 
 // Appends the UTF-8 form of a valid code point.
 void AppendUtf8(std::string& text, char32_t codePoint);
+
+}  // namespace platform::system

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using platform::fltk::ToFltkFilter;
+
 namespace {
 
 struct FilterCase {

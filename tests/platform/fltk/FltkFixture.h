@@ -11,6 +11,9 @@
 #include "platform/fltk/ScreenCapture.h"
 #include "platform/fltk/XvfbDisplay.h"
 
+using platform::fltk::FltkBackend;
+using platform::forms::Application;
+
 // Tests on a real X server: one Xvfb and one FLTK backend per test program (FLTK keeps its
 // display connection for the life of the process); each test ends with no forms.
 class FltkTest : public testing::Test {

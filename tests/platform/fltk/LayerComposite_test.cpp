@@ -2,6 +2,15 @@
 
 #include <gtest/gtest.h>
 
+using platform::fltk::CompositeLayers;
+using platform::fltk::ImageLayer;
+using platform::graphics::RGBColor;
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+using platform::graphics::clBlack;
+using platform::graphics::clBtnFace;
+using platform::graphics::clRed;
+
 namespace {
 
 // A picture whose every pixel tells where it came from: red = x, green = y, blue = tag.

@@ -1,14 +1,14 @@
 #pragma once
 
-// Xlib names a type `Screen`, the form library a global: Xlib's is renamed here.
-#define Screen XlibScreen
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#undef Screen
 
 #include <stdexcept>
 
 #include "platform/graphics/Bitmap.h"
+
+using platform::graphics::RGBColor;
+using platform::graphics::TBitmap;
 
 // Reads what the X server shows in a rectangle of the root window (DISPLAY), windows on
 // top included, as a TBitmap. Needs a 24-bit true-colour screen such as XvfbDisplay's.

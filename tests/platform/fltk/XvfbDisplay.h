@@ -1,9 +1,6 @@
 #pragma once
 
-// Xlib names a type `Screen`, the form library a global: Xlib's is renamed here.
-#define Screen XlibScreen
 #include <X11/Xlib.h>
-#undef Screen
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>

@@ -3,6 +3,16 @@
 #include "platform/fltk/FltkFixture.h"
 #include "platform/fltk/RunTool.h"
 
+using platform::forms::TForm;
+using platform::forms::TMemo;
+using platform::forms::TObject;
+using platform::forms::TPanel;
+using platform::forms::TTimer;
+using enum platform::forms::TAlign;
+using enum platform::forms::TFormBorderStyle;
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+
 namespace {
 
 // A resizable tool window holding a memo above a bottom panel, like the comment window.
@@ -91,8 +101,8 @@ TEST_F(ControlsTest, TimerTicksOnTheLoopUntilDisabled) {
 }
 
 TEST_F(ControlsTest, ScreenSizeIsTheDisplays) {
-  EXPECT_EQ(Screen->Width(), 1280);
-  EXPECT_EQ(Screen->Height(), 1024);
+  EXPECT_EQ(platform::forms::Screen->Width(), 1280);
+  EXPECT_EQ(platform::forms::Screen->Height(), 1024);
 }
 
 }

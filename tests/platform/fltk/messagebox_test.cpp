@@ -4,6 +4,12 @@
 #include "platform/fltk/FltkFixture.h"
 #include "platform/fltk/RunTool.h"
 
+using platform::forms::IDNO;
+using platform::forms::IDYES;
+using platform::forms::MB_ICONQUESTION;
+using platform::forms::MB_YESNO;
+using platform::forms::MessageBoxA;
+
 namespace {
 
 struct AnswerCase {

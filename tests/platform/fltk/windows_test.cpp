@@ -6,6 +6,28 @@
 #include "platform/fltk/FltkFixture.h"
 #include "platform/fltk/RunTool.h"
 
+using platform::forms::TForm;
+using platform::forms::TImage;
+using platform::forms::TMouseButton;
+using platform::forms::TObject;
+using platform::forms::TPanel;
+using platform::forms::TRect;
+using platform::forms::TShiftState;
+using platform::forms::TSpeedButton;
+using platform::forms::TStaticText;
+using enum platform::forms::TBevelCut;
+using enum platform::forms::TFormBorderStyle;
+using enum platform::forms::TStaticBorderStyle;
+using platform::graphics::TColor;
+using platform::graphics::TPoint;
+using platform::graphics::clBlack;
+using platform::graphics::clBlue;
+using platform::graphics::clBtnFace;
+using platform::graphics::clBtnHighlight;
+using platform::graphics::clBtnShadow;
+using platform::graphics::clInfoBk;
+using platform::graphics::clRed;
+
 namespace {
 
 // A bsSingle form at a fixed place holding a plot-like panel (lowered outer bevel, border 1)

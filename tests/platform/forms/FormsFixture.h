@@ -8,6 +8,11 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/HeadlessBackend.h"
 
+using platform::forms::Application;
+using platform::forms::HeadlessBackend;
+using platform::forms::TChange;
+using platform::forms::TControlPeer;
+
 // Every test starts and ends with no forms and a fresh headless backend.
 class FormsTest : public ::testing::Test {
 protected:

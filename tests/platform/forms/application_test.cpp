@@ -3,6 +3,16 @@
 
 #include "FormsFixture.h"
 
+using platform::forms::Exception;
+using platform::forms::TCloseAction;
+using platform::forms::TForm;
+using platform::forms::TFormBorderStyle;
+using platform::forms::TObject;
+using platform::forms::TRect;
+using enum platform::forms::TCloseAction;
+using enum platform::forms::TFormBorderStyle;
+using enum platform::forms::TPosition;
+
 namespace {
 
 std::vector<std::string> events;

@@ -1,5 +1,21 @@
 #include "FormsFixture.h"
 
+using platform::forms::Exception;
+using platform::forms::TButton;
+using platform::forms::TCheckBox;
+using platform::forms::TComboBox;
+using platform::forms::TForm;
+using platform::forms::TMemo;
+using platform::forms::TMenuItem;
+using platform::forms::TObject;
+using platform::forms::TPanel;
+using platform::forms::TPopupMenu;
+using platform::forms::TRadioButton;
+using platform::forms::TScrollBar;
+using platform::forms::TSpeedButton;
+using platform::forms::TWinControl;
+using enum platform::forms::TComboBoxStyle;
+
 namespace {
 
 class ControlsTest : public FormsTest {

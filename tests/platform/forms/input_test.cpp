@@ -1,5 +1,34 @@
 #include "FormsFixture.h"
 
+using platform::forms::Exception;
+using platform::forms::IDNO;
+using platform::forms::IDYES;
+using platform::forms::MB_ICONQUESTION;
+using platform::forms::MB_OK;
+using platform::forms::MB_YESNO;
+using platform::forms::MessageBoxA;
+using platform::forms::TForm;
+using platform::forms::TImage;
+using platform::forms::TMouseButton;
+using platform::forms::TObject;
+using platform::forms::TOpenDialog;
+using platform::forms::TPanel;
+using platform::forms::TShiftState;
+using platform::forms::TTimer;
+using platform::forms::ofEnableSizing;
+using platform::forms::ofFileMustExist;
+using platform::forms::ofHideReadOnly;
+using platform::forms::ofReadOnly;
+using platform::forms::ssLeft;
+using enum platform::forms::TAlign;
+using enum platform::forms::TBevelCut;
+using enum platform::forms::TMouseButton;
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+using platform::graphics::clAqua;
+using platform::graphics::clBlue;
+using platform::graphics::clRed;
+
 namespace {
 
 class InputTest : public FormsTest {};

@@ -2,6 +2,25 @@
 
 #include "FormsFixture.h"
 
+using platform::forms::TBevelCut;
+using platform::forms::TComponent;
+using platform::forms::TControl;
+using platform::forms::TForm;
+using platform::forms::TImage;
+using platform::forms::TMemo;
+using platform::forms::TObject;
+using platform::forms::TPanel;
+using platform::forms::TRect;
+using platform::forms::TSpeedButton;
+using platform::forms::TStaticText;
+using platform::forms::TWinControl;
+using enum platform::forms::TAlign;
+using enum platform::forms::TBevelCut;
+using enum platform::forms::TCursor;
+using enum platform::forms::TFormBorderStyle;
+using platform::graphics::TBitmap;
+using platform::graphics::clNavy;
+
 namespace {
 
 class LayoutTest : public FormsTest {};

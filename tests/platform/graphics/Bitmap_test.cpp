@@ -6,6 +6,14 @@
 
 #include "platform/graphics/Canvas.h"
 
+using platform::graphics::TBitmap;
+using platform::graphics::TCanvas;
+using platform::graphics::TColor;
+using platform::graphics::clBlue;
+using platform::graphics::clGreen;
+using platform::graphics::clRed;
+using platform::graphics::clWhite;
+
 namespace {
 
 TEST(Bitmap, NewPixelsAreWhite) {

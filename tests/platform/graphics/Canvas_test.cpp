@@ -11,6 +11,18 @@
 
 #include "platform/graphics/Bitmap.h"
 
+using platform::graphics::TBitmap;
+using platform::graphics::TBrushStyle;
+using platform::graphics::TCanvas;
+using platform::graphics::TColor;
+using platform::graphics::TPenStyle;
+using platform::graphics::TPoint;
+using platform::graphics::clAqua;
+using platform::graphics::clRed;
+using platform::graphics::clWhite;
+using enum platform::graphics::TBrushStyle;
+using enum platform::graphics::TPenStyle;
+
 namespace {
 
 constexpr TColor Ink = clRed;

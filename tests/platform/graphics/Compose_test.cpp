@@ -4,6 +4,17 @@
 
 #include <climits>
 
+using platform::graphics::DrawOpaque;
+using platform::graphics::DrawTransparent;
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
+using platform::graphics::TransparentColorOf;
+using platform::graphics::clAqua;
+using platform::graphics::clBlue;
+using platform::graphics::clGreen;
+using platform::graphics::clRed;
+using platform::graphics::clWhite;
+
 namespace {
 
 // A 4 x 3 picture filled with aqua (its bottom-left pixel, so the see-through colour) with a

@@ -6,6 +6,13 @@
 #include <filesystem>
 #include <fstream>
 
+using platform::graphics::RGBColor;
+using platform::graphics::ReadPng;
+using platform::graphics::TBitmap;
+using platform::graphics::WritePng;
+using platform::graphics::clAqua;
+using platform::graphics::clMedGray;
+
 namespace {
 
 std::string TempPath(const std::string& name) {

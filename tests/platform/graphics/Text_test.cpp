@@ -8,6 +8,21 @@
 #include "platform/graphics/BitmapFont.h"
 #include "platform/graphics/Canvas.h"
 
+using platform::graphics::FontAscent;
+using platform::graphics::FontCellHeight;
+using platform::graphics::GlyphOf;
+using platform::graphics::TBitmap;
+using platform::graphics::TCanvas;
+using platform::graphics::TColor;
+using platform::graphics::TGlyph;
+using platform::graphics::TPoint;
+using platform::graphics::TSize;
+using platform::graphics::clAqua;
+using platform::graphics::clNavy;
+using platform::graphics::clWhite;
+using platform::graphics::clWindowText;
+using enum platform::graphics::TBrushStyle;
+
 namespace {
 
 std::vector<std::uint16_t> RowsOf(const TGlyph& glyph) {

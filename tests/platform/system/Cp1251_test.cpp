@@ -4,6 +4,15 @@
 
 #include "platform/system/Utf8.h"
 
+using platform::system::AppendUtf8;
+using platform::system::CanEncodeCp1251;
+using platform::system::CodePointToCp1251;
+using platform::system::Cp1251Encoding;
+using platform::system::Cp1251ToCodePoint;
+using platform::system::Cp1251ToUtf8;
+using platform::system::NextCodePoint;
+using platform::system::Utf8ToCp1251;
+
 namespace {
 
 TEST(Cp1251, EveryByteSurvivesDecodeAndEncode) {

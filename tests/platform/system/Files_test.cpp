@@ -9,6 +9,16 @@
 
 #include "platform/system/ScratchFolder.h"
 
+using platform::system::FileClose;
+using platform::system::FileExists;
+using platform::system::FileOpen;
+using platform::system::FileRead;
+using platform::system::FileSeek;
+using platform::system::FileTruncate;
+using platform::system::FileWrite;
+using platform::system::fmOpenRead;
+using platform::system::fmOpenReadWrite;
+
 namespace {
 
 TEST(FileExists, TellsFilesFromFoldersAndMissingPaths) {

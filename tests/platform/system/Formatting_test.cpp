@@ -6,6 +6,9 @@
 #include "platform/system/DateTime.h"
 #include "platform/system/NumberFormat.h"
 
+using platform::system::FormatDateTime;
+using platform::system::FormatFixed;
+
 namespace {
 
 constexpr const char* Pattern = "dd.mm.yy  hh:nn:ss";

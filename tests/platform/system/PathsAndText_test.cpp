@@ -3,6 +3,11 @@
 #include "platform/system/Paths.h"
 #include "platform/system/Text.h"
 
+using platform::system::ExtractFileName;
+using platform::system::ExtractFilePath;
+using platform::system::Pos;
+using platform::system::UpperCase;
+
 namespace {
 
 TEST(Paths, SplitAtTheLastSlash) {

@@ -6,6 +6,10 @@
 
 #include "platform/system/CommandLine.h"
 
+using platform::system::ParamCount;
+using platform::system::ParamStr;
+using platform::system::SetCommandLine;
+
 namespace {
 
 struct CommandLineCase {

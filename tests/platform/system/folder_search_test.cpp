@@ -8,6 +8,14 @@
 #include "platform/system/FolderSearch.h"
 #include "platform/system/ScratchFolder.h"
 
+using platform::system::FindClose;
+using platform::system::FindFirst;
+using platform::system::FindNext;
+using platform::system::TSearchRec;
+using platform::system::faAnyFile;
+using platform::system::faDirectory;
+using platform::system::faHidden;
+
 namespace {
 
 // Every name FindFirst/FindNext deliver for pattern, or nothing when FindFirst fails.
