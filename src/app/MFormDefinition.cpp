@@ -1,6 +1,9 @@
 // The diagram window as designed: every control with its place, texts, look, initial state and
 // handlers, created in the designed order (a later sibling lies above an earlier one).
 
+#include <string>
+
+#include "Version.h"
 #include "app/ControlDefinition.h"
 #include "app/Glyphs.h"
 #include "app/MForm.h"
@@ -206,6 +209,8 @@ void TMForm::DefineControls() {
 
   Panel4 = GroupPanel(this, Panel2, "Panel4", 1, 1, 232, 31);
   Panel4->SetAlign(alLeft);
+  // The program's version, shown over the gaps between the file buttons.
+  ShowHintText(Panel4, ("dgrview, версия " + std::string(dgr::Version)).c_str());
   sbFOpen = Place<TSpeedButton>(this, Panel4, "sbFOpen", 10, 4, 39, 22);
   ShowHintText(sbFOpen, "Открыть файл");
   sbFOpen->SetFlat(true);
