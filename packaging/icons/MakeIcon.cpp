@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: dgrview-icon SIZE FILE (SIZE from 1 to 1024)\n";
     return 2;
   }
-  if (!WritePng(argv[2], dgr::ProgramIcon(size))) {
+  if (!platform::graphics::WritePng(argv[2], dgr::ProgramIcon(size))) {
     std::cerr << "dgrview-icon: cannot write " << argv[2] << '\n';
     return 1;
   }

@@ -7,6 +7,12 @@
 
 namespace dgr {
 
+using platform::graphics::BlueOf;
+using platform::graphics::GreenOf;
+using platform::graphics::RedOf;
+using platform::graphics::RGBColor;
+using platform::graphics::TColor;
+
 namespace {
 
 // Coordinates are counted in units of 1 / (source size * target size) of the picture, so that

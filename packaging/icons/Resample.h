@@ -4,6 +4,8 @@
 
 namespace dgr {
 
+using platform::graphics::TBitmap;
+
 // Scales a picture to width x height by area averaging: each new pixel takes the mean colour of
 // the source area it covers, weighted by how much of each source pixel lies in it. Whole-number
 // enlargements therefore repeat each pixel exactly, and reductions keep thin lines as blends

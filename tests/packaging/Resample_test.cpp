@@ -5,8 +5,13 @@
 
 namespace {
 
+using dgr::DiagramIcon;
 using dgr::ProgramIcon;
 using dgr::Resample;
+using platform::graphics::clBlack;
+using platform::graphics::RGBColor;
+using platform::graphics::TBitmap;
+using platform::graphics::TColor;
 
 TBitmap Filled(int width, int height, TColor color) {
   TBitmap bitmap(width, height);
