@@ -32,6 +32,7 @@ namespace platform::fltk {
 using platform::forms::Application;
 using platform::forms::TAlignment;
 using platform::forms::TBevelCut;
+using platform::forms::TCheckableControl;
 using platform::forms::TStaticBorderStyle;
 using enum platform::forms::TAlignment;
 using enum platform::forms::TBevelCut;
@@ -178,19 +179,19 @@ protected:
   }
 };
 
-template <class C>
-class CheckPeer : public TypedPeer<C, CheckWidget> {
+class CheckPeer : public TypedPeer<TCheckableControl, CheckWidget> {
 public:
-  CheckPeer(C& control, CheckWidget::Kind kind) : TypedPeer<C, CheckWidget>(control, NewWidget<CheckWidget>(control, kind)) {
-    this->view_.OnClick = [&control] { Application->Dispatch([&control] { control.UserClick(); }); };
+  CheckPeer(TCheckableControl& control, CheckWidget::Kind kind)
+      : TypedPeer(control, NewWidget<CheckWidget>(control, kind)) {
+    view_.OnClick = [&control] { Application->Dispatch([&control] { control.UserClick(); }); };
   }
 
 protected:
   void Apply(TChange change) override {
-    if (change == TChange::Text) this->view_.SetCaption(this->model_.Caption());
-    if (change == TChange::Checked) this->view_.SetChecked(this->model_.Checked());
-    if (change == TChange::Color) this->view_.SetFace(this->model_.Color());
-    if (change == TChange::Appearance) this->view_.SetCaptionLeft(this->model_.Alignment() == taLeftJustify);
+    if (change == TChange::Text) view_.SetCaption(model_.Caption());
+    if (change == TChange::Checked) view_.SetChecked(model_.Checked());
+    if (change == TChange::Color) view_.SetFace(model_.Color());
+    if (change == TChange::Appearance) view_.SetCaptionLeft(model_.Alignment() == taLeftJustify);
   }
 };
 
@@ -286,10 +287,10 @@ std::unique_ptr<WidgetPeer> MakeSpeedButtonPeer(TSpeedButton& button) {
   return std::make_unique<SpeedButtonPeer>(button);
 }
 std::unique_ptr<WidgetPeer> MakeRadioButtonPeer(TRadioButton& button) {
-  return std::make_unique<CheckPeer<TRadioButton>>(button, CheckWidget::Kind::Radio);
+  return std::make_unique<CheckPeer>(button, CheckWidget::Kind::Radio);
 }
 std::unique_ptr<WidgetPeer> MakeCheckBoxPeer(TCheckBox& box) {
-  return std::make_unique<CheckPeer<TCheckBox>>(box, CheckWidget::Kind::CheckBox);
+  return std::make_unique<CheckPeer>(box, CheckWidget::Kind::CheckBox);
 }
 std::unique_ptr<WidgetPeer> MakeButtonPeer(TButton& button) { return std::make_unique<ButtonPeer>(button); }
 std::unique_ptr<WidgetPeer> MakeComboBoxPeer(TComboBox& box) { return std::make_unique<ComboBoxPeer>(box); }
