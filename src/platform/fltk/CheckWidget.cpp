@@ -50,19 +50,12 @@ int CheckWidget::handle(int event) {
   case FL_LEAVE:
     return 1;
   case FL_PUSH:
-    if (Fl::event_button() != FL_LEFT_MOUSE) return 0;
-    pressed_ = true;
-    redraw();
-    return 1;
+    return press_.Push(*this) ? 1 : 0;
   case FL_DRAG:
     return 1;
-  case FL_RELEASE: {
-    const bool click = pressed_ && Fl::event_inside(this);
-    pressed_ = false;
-    redraw();
-    if (click && OnClick) OnClick();
+  case FL_RELEASE:
+    if (press_.Release(*this) && OnClick) OnClick();
     return 1;
-  }
   default:
     return Fl_Widget::handle(event);
   }
@@ -83,7 +76,7 @@ void CheckWidget::draw() {
 }
 
 void CheckWidget::DrawRadio(int left, int top) const {
-  const TColor well = pressed_ || !active_r() ? clBtnFace : clWindow;
+  const TColor well = press_.Pressed() || !active_r() ? clBtnFace : clWindow;
   fl_color(ToFlColor(well));
   fl_pie(left + 1, top + 1, MarkSize - 2, MarkSize - 2, 0, 360);
   fl_color(ToFlColor(clBtnShadow));
@@ -102,7 +95,7 @@ void CheckWidget::DrawCheckBox(int left, int top) const {
   int fx = left, fy = top, fw = MarkSize, fh = MarkSize;
   DrawFrame3D(fx, fy, fw, fh, clBtnShadow, clBtnHighlight, 1);
   DrawFrame3D(fx, fy, fw, fh, cl3DDkShadow, clBtnFace, 1);
-  fl_color(ToFlColor(pressed_ || !active_r() ? clBtnFace : clWindow));
+  fl_color(ToFlColor(press_.Pressed() || !active_r() ? clBtnFace : clWindow));
   fl_rectf(fx, fy, fw, fh);
   if (!checked_) return;
   fl_color(active_r() ? ToFlColor(clWindowText) : ToFlColor(clBtnShadow));

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/fltk/PressTracker.h"
 #include "platform/graphics/Color.h"
 
 namespace platform::fltk {
@@ -39,7 +40,7 @@ private:
 
   Kind kind_;
   bool checked_ = false;
-  bool pressed_ = false;
+  PressTracker press_;
   bool captionLeft_ = false;
   std::string caption_;
   TColor face_ = clBtnFace;

@@ -24,26 +24,15 @@ int PushButtonWidget::handle(int event) {
   case FL_LEAVE:
     return 1;
   case FL_PUSH:
-    if (Fl::event_button() != FL_LEFT_MOUSE) return 0;
+    if (!press_.Push(*this)) return 0;
     if (Fl::visible_focus()) take_focus();
-    pressed_ = true;
-    redraw();
     return 1;
-  case FL_DRAG: {
-    const bool inside = Fl::event_inside(this) != 0;
-    if (inside != pressed_) {
-      pressed_ = inside;
-      redraw();
-    }
+  case FL_DRAG:
+    press_.Drag(*this);
     return 1;
-  }
-  case FL_RELEASE: {
-    const bool click = pressed_;
-    pressed_ = false;
-    redraw();
-    if (click && OnClick) OnClick();
+  case FL_RELEASE:
+    if (press_.Release(*this) && OnClick) OnClick();
     return 1;
-  }
   case FL_FOCUS:
   case FL_UNFOCUS:
     redraw();
@@ -61,10 +50,10 @@ int PushButtonWidget::handle(int event) {
 
 void PushButtonWidget::draw() {
   int fx = x(), fy = y(), fw = w(), fh = h();
-  DrawButtonFrame(fx, fy, fw, fh, pressed_);
+  DrawButtonFrame(fx, fy, fw, fh, press_.Pressed());
   fl_color(ToFlColor(clBtnFace));
   fl_rectf(fx, fy, fw, fh);
-  const int shift = pressed_ ? 1 : 0;
+  const int shift = press_.Pressed() ? 1 : 0;
   DrawText(caption_, x() + shift, y() + shift, w(), h(), FL_ALIGN_CENTER, labelfont(), labelsize(), labelcolor(),
            active_r());
   if (Fl::focus() == this) draw_focus(FL_NO_BOX, x() + 3, y() + 3, w() - 6, h() - 6);

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/fltk/PressTracker.h"
+
 namespace platform::fltk {
 
 // A push button the classic way: two-pixel raised frame, sunken while pressed, caption
@@ -23,7 +25,7 @@ protected:
   void draw() override;
 
 private:
-  bool pressed_ = false;
+  PressTracker press_;
   std::string caption_;
 };
 

@@ -52,26 +52,14 @@ int SpeedButtonWidget::handle(int event) {
     redraw();
     return 1;
   case FL_PUSH:
-    if (Fl::event_button() != FL_LEFT_MOUSE) return 0;
-    pressed_ = true;
-    redraw();
+    return press_.Push(*this) ? 1 : 0;
+  case FL_DRAG:
+    press_.Drag(*this);
     return 1;
-  case FL_DRAG: {
-    const bool inside = Fl::event_inside(this) != 0;
-    if (inside != pressed_) {
-      pressed_ = inside;
-      redraw();
-    }
-    return 1;
-  }
-  case FL_RELEASE: {
-    const bool click = pressed_ && Fl::event_inside(this);
-    pressed_ = false;
+  case FL_RELEASE:
     hovered_ = Fl::event_inside(this) != 0;
-    redraw();
-    if (click && OnClick) OnClick();
+    if (press_.Release(*this) && OnClick) OnClick();
     return 1;
-  }
   default:
     return Fl_Widget::handle(event);
   }
@@ -79,7 +67,7 @@ int SpeedButtonWidget::handle(int event) {
 
 void SpeedButtonWidget::draw() {
   int fx = x(), fy = y(), fw = w(), fh = h();
-  const bool sunken = down_ || pressed_;
+  const bool sunken = down_ || press_.Pressed();
   fl_color(ToFlColor(face_));
   fl_rectf(fx, fy, fw, fh);
   if (flat_) {
@@ -92,7 +80,7 @@ void SpeedButtonWidget::draw() {
   } else {
     DrawButtonFrame(fx, fy, fw, fh, sunken);
   }
-  if (down_ && !pressed_ && !(flat_ && hovered_)) FillDownPattern(fx, fy, fw, fh);
+  if (down_ && !press_.Pressed() && !(flat_ && hovered_)) FillDownPattern(fx, fy, fw, fh);
   const int shift = sunken ? 1 : 0;
   if (glyph_ && glyph_->Width() > 0 && glyph_->Height() > 0) DrawGlyph(x() + w() / 2 + shift, y() + h() / 2 + shift);
   DrawText(caption_, x() + shift, y() + shift, w(), h(), FL_ALIGN_CENTER, labelfont(), labelsize(), labelcolor(),

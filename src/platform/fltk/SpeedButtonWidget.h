@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/fltk/PressTracker.h"
 #include "platform/graphics/Bitmap.h"
 
 namespace platform::fltk {
@@ -40,7 +41,7 @@ private:
 
   bool flat_ = false;
   bool down_ = false;
-  bool pressed_ = false;
+  PressTracker press_;
   bool hovered_ = false;
   std::string caption_;
   const TBitmap* glyph_ = nullptr;
