@@ -124,7 +124,7 @@ protected:
       const TStaticBorderStyle border = model_.BorderStyle();
       view_.SetBorder(border == sbsSunken   ? StaticTextWidget::Border::Sunken
                       : border == sbsSingle ? StaticTextWidget::Border::Single
-                                            : StaticTextWidget::Border::None);
+                                            : StaticTextWidget::Border::Off);
     }
   }
 };

@@ -21,7 +21,7 @@ public:
   void SetText(const std::string& text);
   const std::string& Text() const { return text_; }
   void SetFace(TColor face);
-  enum class Border { None, Single, Sunken };
+  enum class Border { Off, Single, Sunken };
   void SetBorder(Border border);
   void SetAlignment(Fl_Align horizontal);
 
@@ -34,7 +34,7 @@ protected:
 private:
   std::string text_;
   TColor face_ = clBtnFace;
-  Border border_ = Border::None;
+  Border border_ = Border::Off;
   Fl_Align horizontal_ = FL_ALIGN_LEFT;
 };
 
