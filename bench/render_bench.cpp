@@ -19,20 +19,10 @@
 #include "RatioReporter.h"
 #include "diagram_file/SyntheticDiagram.h"
 #include "platform/graphics/Canvas.h"
-#include "view/Curve.h"
 #include "view/Grid.h"
-#include "view/PlotWidth.h"
+#include "view/Plot.h"
 
-using dgr::AirCurve;
-using dgr::CodeCurve;
-using dgr::CurveInput;
 using dgr::DiagramFile;
-using dgr::DrawCurve;
-using dgr::DrawGrid;
-using dgr::FitPlotWidth;
-using dgr::FuelCurve;
-using dgr::GridInput;
-using dgr::GridLayer;
 using dgr::LayerWidth;
 using dgr::MakeSyntheticDiagram;
 using dgr::PlotGeometry;
@@ -43,32 +33,24 @@ using platform::graphics::clAqua;
 
 namespace {
 
-constexpr int LayerHeight = 312;
+constexpr int LayerHeight = dgr::DesignLayerHeight;
 
 struct Plot {
   DiagramFile file;
-  GridInput grid;
+  dgr::PlotState grid;
 };
 
 Plot MakePlot(int segments, int zoom) {
   SyntheticDiagramOptions options;
   options.SegmentCount = segments;
-  Plot plot{MakeSyntheticDiagram(options), {}};
-  const int plotWidth = FitPlotWidth({segments, 697, 701, 20, 1280, 701, 478}).PlotWidth;
-  plot.grid = {segments, zoom, plotWidth, segments > 256, segments > 256 ? 16 : 32, LayerHeight};
-  return plot;
+  const bool depot = segments > 256;
+  return {MakeSyntheticDiagram(options), dgr::FirstLoadState(segments, depot, depot ? 16 : 32, zoom, 1280)};
 }
 
 void RenderLayers(const Plot& plot) {
-  GridLayer grid = DrawGrid(plot.grid, PlotGeometry{});
-  const CurveInput input{plot.grid.Zoom, grid.Geometry, grid.Bitmap.Width(), LayerHeight};
-  std::optional<TBitmap> code = DrawCurve(CodeCurve, plot.file.CodeData, input);
-  std::optional<TBitmap> air = DrawCurve(AirCurve, plot.file.AirData, input);
-  std::optional<TBitmap> fuel = DrawCurve(FuelCurve, plot.file.FuelData, input);
-  benchmark::DoNotOptimize(grid.Bitmap.Row(0));
-  benchmark::DoNotOptimize(code->Row(0));
-  benchmark::DoNotOptimize(air->Row(0));
-  benchmark::DoNotOptimize(fuel->Row(0));
+  dgr::PlotLayers layers = dgr::RenderPlot(plot.file, plot.grid, PlotGeometry{});
+  benchmark::DoNotOptimize(layers.Grid.Row(0));
+  for (TBitmap& curve : layers.Curves) benchmark::DoNotOptimize(curve.Row(0));
 }
 
 void FillLayers(int width) {

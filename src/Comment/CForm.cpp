@@ -1,7 +1,7 @@
 #include "Comment/CForm.h"
 
-#include "app/ControlDefinition.h"
 #include "app/MForm.h"
+#include "platform/forms/ControlDefinition.h"
 #include "platform/system/Cp1251.h"
 
 namespace dgr {
@@ -9,6 +9,8 @@ namespace dgr {
 using enum platform::forms::TAlign;
 using enum platform::forms::TFormBorderStyle;
 using enum platform::forms::TScrollStyle;
+using platform::forms::Place;
+using platform::forms::SetFont;
 using platform::graphics::clBtnFace;
 using platform::graphics::clWindow;
 using platform::system::CanEncodeCp1251;
@@ -19,7 +21,7 @@ namespace {
 constexpr const char* CommentCaption = "Коментарии";
 }
 
-TCForm::TCForm() : modified(false) {
+TCForm::TCForm() : modified_(false) {
   SetName("CForm");
   SetCaption(CommentCaption);
   SetBorderStyle(bsSizeToolWin);
@@ -68,8 +70,8 @@ void TCForm::FormHide(TObject*) {
 void TCForm::FormShow(TObject*) {}
 
 void TCForm::CmtChange(TObject*) {
-  if (!modified) SetCaption(Caption() + "*");
-  modified = true;
+  if (!modified_) SetCaption(Caption() + "*");
+  modified_ = true;
 }
 
 void TCForm::btSaveClick(TObject*) { MForm->SaveComment(); }
@@ -77,7 +79,7 @@ void TCForm::btSaveClick(TObject*) { MForm->SaveComment(); }
 void TCForm::MarkSaved() {
   const std::string& caption = Caption();
   if (const auto star = caption.find('*'); star != std::string::npos) SetCaption(caption.substr(0, star));
-  modified = false;
+  modified_ = false;
 }
 
 }  // namespace dgr

@@ -30,12 +30,12 @@ public:
 
   // The text has changed since it was last loaded from the file or saved into it; the caption
   // then carries the marker "*".
-  bool Modified() const { return modified; }
+  bool Modified() const { return modified_; }
   // The text now matches the file: drops the marker and clears Modified.
   void MarkSaved();
 
 private:
-  bool modified;
+  bool modified_;
 };
 
 extern TCForm* CForm;

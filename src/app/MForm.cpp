@@ -21,38 +21,36 @@ using platform::system::UpperCase;
 TMForm* MForm = nullptr;
 
 TMForm::TMForm()
-    : FileList(),
-      CurrentIndex(0),
-      ScreenWidth(0),
-      BasePanelWidth(0),
-      BasePlotWidth(0),
-      FrameWidth(0),
-      PlotWidth(0),
-      Zoom(1),
-      DepotMode(false),
-      SuppressModeClick(false),
-      CodeData(),
-      FuelData(),
-      AirData(),
-      SegmentCount(0),
-      GroupSize(0),
-      Plot{},
-      Dragging(false),
-      DragX(0),
-      HomeLeft(0) {
+    : files_(),
+      screenWidth_(0),
+      basePanelWidth_(0),
+      basePlotWidth_(0),
+      frameWidth_(0),
+      plotWidth_(0),
+      zoom_(1),
+      depotMode_(false),
+      suppressModeClick_(false),
+      arrays_(),
+      segmentCount_(0),
+      groupSize_(0),
+      plot_{},
+      dragging_(false),
+      dragX_(0),
+      homeLeft_(0),
+      readouts_() {
   DefineControls();
 }
 
 void TMForm::CreateForm(TObject*) {
-  SuppressModeClick = false;
-  FileList.clear();
-  Zoom = 1;
-  Plot.Stretch = 1;
-  ScreenWidth = Screen->Width();
-  BasePanelWidth = pGraf->Width();
-  BasePlotWidth = imBlank->Width();
-  FrameWidth = Width() - BasePlotWidth;
-  HomeLeft = imBlank->Left();
+  suppressModeClick_ = false;
+  files_.Clear();
+  zoom_ = 1;
+  plot_.Stretch = 1;
+  screenWidth_ = Screen->Width();
+  basePanelWidth_ = pGraf->Width();
+  basePlotWidth_ = imBlank->Width();
+  frameWidth_ = Width() - basePlotWidth_;
+  homeLeft_ = imBlank->Left();
 
   // The first argument that names a diagram file is opened once the windows are up. The
   // program's own path (argument 0) is not looked at: it is never a diagram.
@@ -68,18 +66,22 @@ void TMForm::CreateForm(TObject*) {
 
 void TMForm::TmrTimer(TObject*) {
   Tmr->SetEnabled(false);
-  BuildFileList();
-  ShowFile();
+  OpenFile(CurrentFile(), true);
 }
 
 void TMForm::OpenFileClick(TObject*) {
   sbPrev->SetEnabled(false);
   sbNext->SetEnabled(false);
   SaveCommentIfModified();
-  if (FOpen->Execute()) {
-    BuildFileList();
-    ShowFile();
-  }
+  if (FOpen->Execute()) OpenFile(CurrentFile(), true);
+}
+
+// Every way of choosing a file ends here. A file chosen from outside the folder list (the open
+// dialog, the command line) lists its folder first.
+void TMForm::OpenFile(const std::string& path, bool listFolder) {
+  FOpen->SetFileName(path);
+  if (listFolder) BuildFileList();
+  ShowFile();
 }
 
 void TMForm::FormResize(TObject*) {
@@ -89,10 +91,8 @@ void TMForm::FormResize(TObject*) {
 void TMForm::FormCloseQuery(TObject*, bool&) { SaveCommentIfModified(); }
 
 void TMForm::CloseForm(TObject*, TCloseAction&) {
-  FileList = {};
-  CodeData = {};
-  FuelData = {};
-  AirData = {};
+  files_.Clear();
+  arrays_ = {};
 }
 
 void TMForm::miExitClick(TObject*) { Close(); }
@@ -107,19 +107,24 @@ void TMForm::sbComentClick(TObject*) {
   CForm->SetVisible(down);
 }
 
+SaveTarget TMForm::CommentTarget() const { return {CurrentFile()}; }
+
 void TMForm::SaveCommentIfModified() {
-  if (!CForm->Modified()) return;
-  if (CForm->cbSave->Checked())
-    SaveComment();
-  else
-    AskSaveComment();
+  const std::optional<CommentSaveResult> saved =
+      SavePendingComment({.Modified = CForm->Modified(), .AlwaysSave = CForm->cbSave->Checked(), .Text = CForm->mCmt->Text()},
+                              CommentTarget(), [this] { return AskSaveComment(); });
+  if (saved && saved->Saved()) CForm->MarkSaved();
 }
 
-void TMForm::AskSaveComment() {
-  if (!FileExists(CurrentFile())) return;
-  const int answer = MessageBoxA(nullptr, "Коментарий изменён\nно не сохранён.\nСохранить?", "",
-                                 MB_YESNO | MB_ICONQUESTION);
-  if (answer != IDNO) SaveComment();
+bool TMForm::SaveComment() {
+  const bool saved = dgr::SaveComment(CommentTarget(), CForm->mCmt->Text()).Saved();
+  if (saved) CForm->MarkSaved();
+  return saved;
+}
+
+// Any answer but No saves.
+bool TMForm::AskSaveComment() {
+  return MessageBoxA(nullptr, "Коментарий изменён\nно не сохранён.\nСохранить?", "", MB_YESNO | MB_ICONQUESTION) != IDNO;
 }
 
 }  // namespace dgr

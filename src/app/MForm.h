@@ -5,7 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "browse/FolderCursor.h"
+#include "diagram_file/CommentSave.h"
+#include "diagram_file/Readouts.h"
+#include "diagram_file/SegmentArrays.h"
 #include "platform/forms/Forms.h"
+#include "view/Curves.h"
 #include "view/PlotGeometry.h"
 
 namespace dgr {
@@ -143,54 +148,58 @@ public:
 
   // Read access to the state, for the comment window and for tests.
   const std::string& CurrentFile() const { return FOpen->FileName(); }
-  const std::vector<std::string>& Files() const { return FileList; }
-  int CurrentFileIndex() const { return CurrentIndex; }
-  int Segments() const { return SegmentCount; }
-  int ZoomFactor() const { return Zoom; }
-  bool Depot() const { return DepotMode; }
-  int Groups() const { return GroupSize; }
-  int VisiblePlotWidth() const { return PlotWidth; }
-  const PlotGeometry& Geometry() const { return Plot; }
-  int LayersHome() const { return HomeLeft; }
-  bool IsDragging() const { return Dragging; }
-  std::span<const std::uint8_t> Codes() const { return CodeData; }
-  std::span<const std::uint8_t> Fuel() const { return FuelData; }
-  std::span<const std::uint8_t> Air() const { return AirData; }
+  const std::vector<std::string>& FileList() const { return files_.Paths(); }
+  int CurrentIndex() const { return files_.Index(); }
+  int SegmentCount() const { return segmentCount_; }
+  int Zoom() const { return zoom_; }
+  bool DepotMode() const { return depotMode_; }
+  int GroupSize() const { return groupSize_; }
+  int PlotWidth() const { return plotWidth_; }
+  const PlotGeometry& Geometry() const { return plot_; }
+  int HomeLeft() const { return homeLeft_; }
+  bool Dragging() const { return dragging_; }
+  const SegmentArrays& Arrays() const { return arrays_; }
 
 private:
   void DefineControls();
+  void OpenFile(const std::string& path, bool listFolder);
   void BuildFileList();
   void ShowFile();
   bool LoadFile();
+  void ShowReadouts(const DiagramFile& file, ReadoutStep step);
   void ShowComment(std::span<const std::uint8_t> commentArea);
   void FitPlotWidth();
   void RedrawLayers();
-  void DrawGrid();
-  void DrawCurve(int curve, std::span<const std::uint8_t> data);
   void MoveLayers(int left);
-  void AskSaveComment();
+  // The controls that show one curve: its layer and its value in the cursor read-out.
+  struct CurveControls {
+    TImage* Layer;
+    TStaticText* Value;
+  };
+  CurveControls ControlsOf(Curve curve) const;
+  bool AskSaveComment();
+  SaveTarget CommentTarget() const;
 
-  // State, in declaration order; each is set explicitly by the constructor or CreateForm.
-  std::vector<std::string> FileList;
-  int CurrentIndex;
-  int ScreenWidth;
-  int BasePanelWidth;
-  int BasePlotWidth;
-  int FrameWidth;
-  int PlotWidth;
-  int Zoom;
-  bool DepotMode;
-  bool SuppressModeClick;
-  std::vector<std::uint8_t> CodeData;
-  std::vector<std::uint8_t> FuelData;
-  std::vector<std::uint8_t> AirData;
-  int SegmentCount;
-  int GroupSize;
+  // State; each is set explicitly by the constructor or CreateForm.
+  FolderCursor files_;
+  int screenWidth_;
+  int basePanelWidth_;
+  int basePlotWidth_;
+  int frameWidth_;
+  int plotWidth_;
+  int zoom_;
+  bool depotMode_;
+  bool suppressModeClick_;
+  SegmentArrays arrays_;
+  int segmentCount_;
+  int groupSize_;
   // Stretch, YScale, LeftMargin, PlotRight and BottomMargin, as the grid drawing leaves them.
-  PlotGeometry Plot;
-  bool Dragging;
-  int DragX;
-  int HomeLeft;
+  PlotGeometry plot_;
+  bool dragging_;
+  int dragX_;
+  int homeLeft_;
+  // The read-out controls, in the order of the read-out list.
+  std::vector<TStaticText*> readouts_;
 };
 
 extern TMForm* MForm;

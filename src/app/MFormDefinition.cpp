@@ -4,14 +4,24 @@
 #include <string>
 
 #include "Version.h"
-#include "app/ControlDefinition.h"
 #include "app/Glyphs.h"
 #include "app/MForm.h"
+#include "platform/forms/ControlDefinition.h"
 #include "platform/system/CommandLine.h"
 #include "platform/system/Paths.h"
+#include "view/DesignSizes.h"
 
 namespace dgr {
 
+using platform::forms::Find;
+using platform::forms::TComponent;
+using platform::forms::TControl;
+using platform::forms::TWinControl;
+using platform::graphics::TColor;
+using platform::graphics::clWindowText;
+using platform::forms::Place;
+using platform::forms::SetFont;
+using platform::forms::ShowHintText;
 using platform::forms::ofEnableSizing;
 using platform::forms::ofFileMustExist;
 using platform::forms::ofHideReadOnly;
@@ -27,12 +37,9 @@ using enum platform::forms::TMenuAutoFlag;
 using enum platform::forms::TPosition;
 using enum platform::forms::TScrollBarKind;
 using enum platform::forms::TStaticBorderStyle;
-using platform::graphics::clBlue;
 using platform::graphics::clBtnFace;
-using platform::graphics::clGreen;
 using platform::graphics::clInfoBk;
 using platform::graphics::clNavy;
-using platform::graphics::clRed;
 using platform::system::ExtractFilePath;
 using platform::system::ParamStr;
 
@@ -96,7 +103,8 @@ TStaticText* CursorField(TComponent* owner, TWinControl* parent, const char* nam
 }
 
 TImage* PlotLayer(TComponent* owner, TWinControl* parent, const char* name, bool transparent) {
-  auto* layer = Place<TImage>(owner, parent, name, 2, 2, 697, 312);
+  auto* layer = Place<TImage>(owner, parent, name, DesignLayerLeft, DesignLayerLeft, DesignPlotWidth,
+                             DesignLayerHeight);
   layer->SetTransparent(transparent);
   layer->SetCursor(crCross);
   return layer;
@@ -115,10 +123,10 @@ TStaticText* HeaderField(TComponent* owner, TWinControl* parent, const char* nam
 
 void TMForm::DefineControls() {
   SetName("MForm");
-  SetCaption("ДИАГРАММА ДАТЧИКА");
+  SetCaption(DiagramCaptionBase);
   SetBorderStyle(bsSingle);
   SetPosition(poDesktopCenter);
-  SetBounds(478, 119, 0, 0);
+  SetBounds(DesignWindowLeft, 119, 0, 0);
   SetClientWidth(711);
   SetClientHeight(498);
   SetColor(clBtnFace);
@@ -127,7 +135,7 @@ void TMForm::DefineControls() {
   SetShowHint(false);
 
   // Plot panel and its five layers, bottom to top.
-  pGraf = Place<TPanel>(this, this, "pGraf", 4, 34, 701, 316);
+  pGraf = Place<TPanel>(this, this, "pGraf", 4, 34, DesignPanelWidth, 316);
   pGraf->SetBevelOuter(bvLowered);
   pGraf->SetBorderWidth(1);
   imGrid = PlotLayer(this, pGraf, "imGrid", false);
@@ -193,9 +201,9 @@ void TMForm::DefineControls() {
   StaticText1->SetColor(clBtnFace);
   NavyCaptionFont(StaticText1);
   stSeg = CursorField(this, Panel3, "stSeg", 76, 53, "Номер сегмента", clWindowText);
-  stSVal = CursorField(this, Panel3, "stSVal", 140, 45, "Код с датчика", clBlue);
-  stFVal = CursorField(this, Panel3, "stFVal", 191, 45, "Код топлива", clGreen);
-  stAVal = CursorField(this, Panel3, "stAVal", 242, 45, "Код воздуха", clRed);
+  stSVal = CursorField(this, Panel3, "stSVal", 140, 45, "Код с датчика", TraitsOf(Curve::Code).Color);
+  stFVal = CursorField(this, Panel3, "stFVal", 191, 45, "Код топлива", TraitsOf(Curve::Fuel).Color);
+  stAVal = CursorField(this, Panel3, "stAVal", 242, 45, "Код воздуха", TraitsOf(Curve::Air).Color);
 
   rbAZS = Place<TRadioButton>(this, Panel2, "rbAZS", 241, 8, 41, 17);
   rbAZS->SetCaption("АЗС");
@@ -248,9 +256,9 @@ void TMForm::DefineControls() {
   SpeedButton2 = VisibilityButton(this, Panel8, "SpeedButton2", 3, 1, 0);
   SpeedButton3 = VisibilityButton(this, Panel8, "SpeedButton3", 27, 2, 1);
   SpeedButton4 = VisibilityButton(this, Panel8, "SpeedButton4", 51, 3, 2);
-  Panel5 = Swatch(this, Panel8, "Panel5", 3, clBlue);
-  Panel6 = Swatch(this, Panel8, "Panel6", 27, clRed);
-  Panel7 = Swatch(this, Panel8, "Panel7", 51, clGreen);
+  Panel5 = Swatch(this, Panel8, "Panel5", 3, TraitsOf(Curve::Code).Color);
+  Panel6 = Swatch(this, Panel8, "Panel6", 27, TraitsOf(Curve::Air).Color);
+  Panel7 = Swatch(this, Panel8, "Panel7", 51, TraitsOf(Curve::Fuel).Color);
 
   // Scroll bar under the plot, shown only while zoomed.
   pShift = Place<TPanel>(this, this, "pShift", 0, 350, 711, 23);
@@ -293,6 +301,8 @@ void TMForm::DefineControls() {
 
   SetAutoSize(true);
   SetVisible(true);
+
+  for (const Readout& readout : Readouts()) readouts_.push_back(Find<TStaticText>(this, readout.Control));
 
   // Handlers.
   OnCreate = [this](TObject* s) { CreateForm(s); };

@@ -1,10 +1,9 @@
-// Carrying a diagram file into the windows, and its comment back into the file.
+// Carrying a diagram file into the windows.
 
 #include "Comment/CForm.h"
 #include "app/MForm.h"
 #include "diagram_file/CommentText.h"
 #include "diagram_file/DiagramFile.h"
-#include "diagram_file/Readouts.h"
 #include "diagram_file/SiteMode.h"
 #include "platform/system/Files.h"
 
@@ -17,9 +16,9 @@ void TMForm::ShowFile() {
   stDTime->SetCaption("");
   stSegNum->SetCaption("");
   if (!LoadFile()) return;
-  if (rbNB->Checked() == DepotMode) return;
-  SuppressModeClick = true;
-  if (DepotMode)
+  if (rbNB->Checked() == depotMode_) return;
+  suppressModeClick_ = true;
+  if (depotMode_)
     rbNB->SetChecked(true);
   else
     rbAZS->SetChecked(true);
@@ -30,63 +29,48 @@ bool TMForm::LoadFile() {
   if (!FileExists(path)) return false;
 
   SetCaption(DiagramCaptionBase);
-  for (TStaticText* readout : {stDTime, stSAdr, stFnd, stFLvl, stCFsn, stAFnd, stFADif, stRng, stFtg, stFadd,
-                               stShum, stDelta, stWLvl, stWsn, stVer})
-    readout->SetCaption("");
+  for (std::size_t i = 0; i < readouts_.size(); ++i)
+    if (Readouts()[i].EmptiedByLoad) readouts_[i]->SetCaption("");
 
   // The file stays open, unshared, until the comment window has been filled or hidden.
   DiagramFileReader reader(path);
   if (!reader.Ok()) return false;
   DiagramFile& file = reader.File();
-  const ReadoutTexts texts = MakeReadoutTexts(file);
-
-  stSegNum->SetCaption(texts.stSegNum);
-  if (file.HeaderLength >= 62) {
-    stDTime->SetCaption(texts.stDTime);
-    stSAdr->SetCaption(texts.stSAdr);
-  }
-  if (file.HeaderLength >= 64) stFnd->SetCaption(texts.stFnd);
-
-  CodeData = std::move(file.CodeData);
-  FuelData = std::move(file.FuelData);
-  AirData = std::move(file.AirData);
-
+  ShowReadouts(file, ReadoutStep::WithHeader);
+  arrays_ = std::move(static_cast<SegmentArrays&>(file));
   ShowComment(file.Comment);
   reader.Close();
 
-  const int oldSegmentCount = SegmentCount;
-  SegmentCount = file.SegmentCount;
-  const SiteModeDecision mode = DecideSiteMode(file.SiteType, SegmentCount, DepotMode);
-  DepotMode = mode.DepotMode;
-  GroupSize = mode.GroupSize;
+  const int oldSegmentCount = segmentCount_;
+  segmentCount_ = file.SegmentCount;
+  const SiteModeDecision mode = DecideSiteMode(file.SiteType, segmentCount_, depotMode_);
+  depotMode_ = mode.DepotMode;
+  groupSize_ = mode.GroupSize;
   rbNB->SetEnabled(mode.ModeButtonsEnabled);
   rbAZS->SetEnabled(mode.ModeButtonsEnabled);
 
-  if (oldSegmentCount != SegmentCount) FitPlotWidth();
-  Plot.Stretch = 1;
-  MoveLayers(HomeLeft);
+  if (oldSegmentCount != segmentCount_) FitPlotWidth();
+  plot_.Stretch = 1;
+  MoveLayers(homeLeft_);
   RedrawLayers();
 
-  if (texts.stRFLvl) {
-    stRFLvl->SetCaption(*texts.stRFLvl);
-    stRFLvl->SetVisible(true);
-  } else {
-    stRFLvl->SetVisible(false);
-  }
-  stFLvl->SetCaption(texts.stFLvl);
-  stCFsn->SetCaption(texts.stCFsn);
-  stAFnd->SetCaption(texts.stAFnd);
-  stFADif->SetCaption(texts.stFADif);
-  stRng->SetCaption(texts.stRng);
-  stFtg->SetCaption(texts.stFtg);
-  stFadd->SetCaption(texts.stFadd);
-  stShum->SetCaption(texts.stShum);
-  stDelta->SetCaption(texts.stDelta);
-  stWLvl->SetCaption(texts.stWLvl);
-  stWsn->SetCaption(texts.stWsn);
-
+  ShowReadouts(file, ReadoutStep::AfterPlot);
   SetCaption(DiagramCaption(path));
   return mode.LoadResult;
+}
+
+// A hidden read-out keeps its text.
+void TMForm::ShowReadouts(const DiagramFile& file, ReadoutStep step) {
+  for (std::size_t i = 0; i < readouts_.size(); ++i) {
+    const Readout& readout = Readouts()[i];
+    if (readout.Step != step) continue;
+    if (const std::optional<std::string> text = readout.Text(file)) {
+      readouts_[i]->SetCaption(*text);
+      readouts_[i]->SetVisible(true);
+    } else {
+      readouts_[i]->SetVisible(false);
+    }
+  }
 }
 
 // A stored comment is shown clean in the comment window; without one the window hides, which
@@ -102,19 +86,11 @@ void TMForm::ShowComment(std::span<const std::uint8_t> commentArea) {
 }
 
 void TMForm::rbAZSClick(TObject*) {
-  const bool suppressed = SuppressModeClick;
-  SuppressModeClick = false;
+  const bool suppressed = suppressModeClick_;
+  suppressModeClick_ = false;
   if (suppressed) return;
-  DepotMode = !rbAZS->Checked();
+  depotMode_ = !rbAZS->Checked();
   if (!CurrentFile().empty()) LoadFile();
-}
-
-bool TMForm::SaveComment() {
-  const EncodedComment comment = EncodeCommentForSave(CForm->mCmt->Text());
-  if (!comment.Ok) return false;
-  if (!WriteCommentArea(CurrentFile(), comment.Bytes)) return false;
-  CForm->MarkSaved();
-  return true;
 }
 
 }  // namespace dgr

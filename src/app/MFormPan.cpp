@@ -12,11 +12,11 @@ using platform::forms::TComponent;
 using enum platform::forms::TCursor;
 
 void TMForm::ZoomChange(TObject*) {
-  const int zoom = dgr::ZoomFactor(cbZoom->ItemIndex());
-  if (zoom == Zoom) return;
-  Zoom = zoom;
+  const int zoom = ZoomFactor(cbZoom->ItemIndex());
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
   if (zoom == 1) {
-    MoveLayers(HomeLeft);
+    MoveLayers(homeLeft_);
     pShift->SetVisible(false);
   } else {
     // Going home first pans at once through the scroll bar's own handler.
@@ -35,59 +35,58 @@ void TMForm::sbShiftChange(TObject*) {
                             .GridWidth = imGrid->Width(),
                             .CodeWidth = imCode->Width(),
                             .BlankWidth = imBlank->Width(),
-                            .HomeLeft = HomeLeft}));
+                            .HomeLeft = homeLeft_}));
 }
 
 void TMForm::MDown(TObject*, TMouseButton, TShiftState, int x, int) {
   if (!LayersPan(imCode->Width(), imBlank->Width())) return;
-  Dragging = true;
-  DragX = x;
+  dragging_ = true;
+  dragX_ = x;
   imBlank->SetCursor(crSizeWE);
 }
 
 void TMForm::MUp(TObject*, TMouseButton, TShiftState, int, int) {
-  Dragging = false;
+  dragging_ = false;
   imBlank->SetCursor(crCross);
 }
 
 void TMForm::ImgMouseMove(TObject*, TShiftState, int x, int) {
-  if (Dragging) {
+  if (dragging_) {
     const std::optional<DragStepResult> step = DragStep({.CodeLeft = imCode->Left(),
                                                          .CodeWidth = imCode->Width(),
                                                          .BlankWidth = imBlank->Width(),
-                                                         .HomeLeft = HomeLeft,
-                                                         .DragX = DragX,
+                                                         .HomeLeft = homeLeft_,
+                                                         .DragX = dragX_,
                                                          .X = x});
     if (!step) return;
     stLX->SetCaption(step->Text);
     MoveLayers(step->Left);
-    DragX = x;
+    dragX_ = x;
     return;
   }
 
   const std::optional<int> segment = CursorSegment({.X = x,
                                                     .CodeLeft = imCode->Left(),
                                                     .CodeWidth = imCode->Width(),
-                                                    .PlotWidth = PlotWidth,
-                                                    .Geometry = Plot,
-                                                    .Zoom = Zoom,
-                                                    .SegmentCount = SegmentCount});
+                                                    .PlotWidth = plotWidth_,
+                                                    .Geometry = plot_,
+                                                    .Zoom = zoom_,
+                                                    .SegmentCount = segmentCount_});
   // A geometry left by an earlier file can name a segment this file does not have.
-  if (!segment || *segment >= SegmentCount) return;
+  if (!segment || *segment >= segmentCount_) return;
   const std::size_t i = std::size_t(*segment);
-  stFVal->SetCaption("");
-  stAVal->SetCaption("");
   stSeg->SetCaption(std::to_string(*segment + 1));
-  stSVal->SetCaption(std::to_string(CodeData[i]));
-  if (FuelData[i] != 255) stFVal->SetCaption(std::to_string(FuelData[i]));
-  if (AirData[i] != 255) stAVal->SetCaption(std::to_string(AirData[i]));
+  for (const CurveTraits& curve : Curves) {
+    const std::uint8_t value = (arrays_.*curve.Data)[i];
+    ControlsOf(curve.Id).Value->SetCaption(value == curve.Blank ? "" : std::to_string(value));
+  }
 }
 
+// The visibility buttons are tagged with the curves in drawing order.
 void TMForm::GrafShow(TObject* sender) {
-  TImage* layers[] = {imCode, imAir, imFuel};
   const int tag = static_cast<TComponent*>(sender)->Tag();
-  if (tag < 0 || tag > 2) return;
-  layers[tag]->SetVisible(static_cast<TSpeedButton*>(sender)->Down());
+  if (tag < 0 || tag >= int(CurveCount)) return;
+  ControlsOf(Curves[std::size_t(tag)].Id).Layer->SetVisible(static_cast<TSpeedButton*>(sender)->Down());
 }
 
 }  // namespace dgr

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "diagram_file/SegmentArrays.h"
+
 namespace dgr {
 
 // Largest segment count a diagram file may announce; larger (or negative) counts are refused
@@ -18,8 +20,8 @@ constexpr std::int64_t MaxCommentBytes = 16 << 20;
 // Smallest header that holds the parameter block; the comment area never starts inside it.
 constexpr std::uint32_t MinHeaderLength = 52;
 
-// One parsed .dgr file.
-struct DiagramFile {
+// One parsed .dgr file: the header fields, the three segment arrays and the comment area.
+struct DiagramFile : SegmentArrays {
   std::uint32_t HeaderLength = 0;
   std::int32_t SegmentCount = 0;
 
@@ -47,9 +49,6 @@ struct DiagramFile {
   // Present when HeaderLength >= 64.
   std::int16_t LevelCorrection = 0;  // 0 when absent
 
-  std::vector<std::uint8_t> CodeData;
-  std::vector<std::uint8_t> FuelData;
-  std::vector<std::uint8_t> AirData;
   std::vector<std::uint8_t> Comment;  // raw comment area bytes, empty when the file has none
 
   bool operator==(const DiagramFile&) const = default;

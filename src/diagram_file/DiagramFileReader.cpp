@@ -1,9 +1,9 @@
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <sys/stat.h>
 
 #include "diagram_file/DiagramFile.h"
+#include "diagram_file/FileLayout.h"
 #include "platform/system/Files.h"
 
 namespace dgr {
@@ -26,20 +26,6 @@ const char* ReadStatusText(ReadStatus status) {
 }
 
 namespace {
-
-std::uint32_t Little(const std::uint8_t* at, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = (value << 8) | at[i];
-  return value;
-}
-
-std::uint32_t Big(const std::uint8_t* at, int size) {
-  std::uint32_t value = 0;
-  for (int i = 0; i < size; ++i) value = (value << 8) | at[i];
-  return value;
-}
-
-float BigFloat(const std::uint8_t* at) { return std::bit_cast<float>(Big(at, 4)); }
 
 // Why an open of path failed, judged after the fact.
 ReadStatus OpenFailure(const std::string& path) {
@@ -65,43 +51,21 @@ DiagramFileReader::DiagramFileReader(const std::string& path) {
   }
   const std::int64_t fileSize = std::max<std::int64_t>(FileSeek(handle_, 0, 2), 0);
 
-  std::uint8_t header[64];
-  ReadAt(handle_, 0, header, sizeof header);
+  HeaderImage header;
+  ReadAt(handle_, 0, header.data(), header.size());
   DiagramFile& f = file_;
-  f.HeaderLength = Little(header, 4);
-  f.SegmentCount = static_cast<std::int32_t>(Little(header + 4, 4));
+  DecodeHeader(header, f);
   if (f.SegmentCount < 0 || f.SegmentCount > MaxSegments) {
     Close();
     status_ = ReadStatus::SegmentCountOutOfRange;
     return;
   }
-  f.FuelLevelWhole = static_cast<std::uint16_t>(Big(header + 8, 2));
-  f.FuelLevelTenths = header[10];
-  f.FuelLevelTag = header[11];
-  f.WaterLevelWhole = static_cast<std::uint16_t>(Big(header + 12, 2));
-  f.WaterLevelTenths = header[14];
-  f.WaterLevelTag = header[15];
-  f.FuelTangent = BigFloat(header + 18);
-  f.FuelSegment = static_cast<std::uint16_t>(Big(header + 22, 2));
-  f.NoiseValue = BigFloat(header + 26);
-  f.AirValue = static_cast<std::uint16_t>(Big(header + 30, 2));
-  f.ScaleValue = static_cast<std::uint16_t>(Big(header + 32, 2));
-  f.DeltaValue = BigFloat(header + 42);
-  f.FuelAddition = BigFloat(header + 46);
-  f.WaterSegment = static_cast<std::uint16_t>(Big(header + 50, 2));
-  if (f.HeaderLength >= 62) {
-    f.HasRecordTime = true;
-    f.RecordTime = std::bit_cast<double>(std::uint64_t{Little(header + 52, 4)} | std::uint64_t{Little(header + 56, 4)} << 32);
-    f.SensorAddress = header[60];
-    f.SiteType = header[61];
-  }
-  if (f.HeaderLength >= 64) f.LevelCorrection = static_cast<std::int16_t>(Little(header + 62, 2));
 
   const auto count = static_cast<std::size_t>(f.SegmentCount);
   std::int64_t position = f.HeaderLength;
-  for (auto* array : {&f.CodeData, &f.FuelData, &f.AirData}) {
-    array->resize(count);
-    ReadAt(handle_, position, array->data(), count);
+  for (const auto array : FileArrays) {
+    (f.*array).resize(count);
+    ReadAt(handle_, position, (f.*array).data(), count);
     position += f.SegmentCount;
   }
   if (fileSize > position) {

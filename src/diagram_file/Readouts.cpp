@@ -1,7 +1,11 @@
 #include "diagram_file/Readouts.h"
 
+#include <array>
+#include <stdexcept>
+
 #include <fmt/format.h>
 
+#include "diagram_file/FileLayout.h"
 #include "platform/system/DateTime.h"
 #include "platform/system/NumberFormat.h"
 #include "platform/system/Paths.h"
@@ -18,32 +22,73 @@ std::string LevelText(int whole, int tenths, int tag) { return fmt::format("{}.{
 
 std::string SegmentText(int segment, int count) { return fmt::format("{} / {}", segment, count - segment); }
 
+using enum ReadoutStep;
+
+// The panel's read-outs row by row, then the bottom bar.
+constexpr std::array<Readout, 17> Table{{
+    {"stFLvl", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> {
+       return LevelText(f.FuelLevelWhole, f.FuelLevelTenths, f.FuelLevelTag);
+     }},
+    // Shown only when the fuel level and the correction are both non-zero.
+    {"stRFLvl", AfterPlot, false,
+     [](const DiagramFile& f) -> std::optional<std::string> {
+       const int levelInTenths = f.FuelLevelWhole * 10 + f.FuelLevelTenths;
+       if (levelInTenths == 0 || f.LevelCorrection == 0) return std::nullopt;
+       return FormatFixed((levelInTenths - f.LevelCorrection) * 0.1, 1);
+     }},
+    {"stFnd", WithHeader, true,
+     [](const DiagramFile& f) -> std::optional<std::string> {
+       if (f.HeaderLength < HeaderWithCorrection) return "";
+       return FormatFixed(f.LevelCorrection * 0.1, 1);
+     }},
+    {"stWLvl", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> {
+       return LevelText(f.WaterLevelWhole, f.WaterLevelTenths, f.WaterLevelTag);
+     }},
+    {"stCFsn", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return SegmentText(f.FuelSegment, f.SegmentCount); }},
+    {"stFADif", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return FormatFixed(f.ScaleValue * 0.125, 2); }},
+    {"stAFnd", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return FormatFixed(f.AirValue * 0.125, 2); }},
+    {"stWsn", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return SegmentText(f.WaterSegment, f.SegmentCount); }},
+    {"stFtg", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return FormatFixed(f.FuelTangent, 3); }},
+    {"stShum", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return FormatFixed(f.NoiseValue, 3); }},
+    {"stRng", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return FormatFixed(f.FuelSegment * 0.125, 2); }},
+    {"stFadd", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return FormatFixed(f.FuelAddition, 3); }},
+    {"stDelta", AfterPlot, true,
+     [](const DiagramFile& f) -> std::optional<std::string> { return FormatFixed(f.DeltaValue, 3); }},
+    // Emptied by the display of a file, not by every load: a reload keeps it.
+    {"stSegNum", WithHeader, false,
+     [](const DiagramFile& f) -> std::optional<std::string> { return fmt::format("Сегментов : {}", f.SegmentCount); }},
+    {"stSAdr", WithHeader, true,
+     [](const DiagramFile& f) -> std::optional<std::string> {
+       if (f.HeaderLength < HeaderWithRecordTime) return "";
+       return fmt::format("Датчик № {}", f.SensorAddress + 1);
+     }},
+    {"stDTime", WithHeader, true,
+     [](const DiagramFile& f) -> std::optional<std::string> {
+       if (f.HeaderLength < HeaderWithRecordTime) return "";
+       return FormatDateTime(RecordTimePattern, f.RecordTime);
+     }},
+    // No field of the file is ever shown in it.
+    {"stVer", AfterPlot, true, [](const DiagramFile&) -> std::optional<std::string> { return ""; }},
+}};
+
 }  // namespace
 
-ReadoutTexts MakeReadoutTexts(const DiagramFile& file) {
-  ReadoutTexts texts;
-  const int levelInTenths = file.FuelLevelWhole * 10 + file.FuelLevelTenths;
-  if (levelInTenths != 0 && file.LevelCorrection != 0) {
-    texts.stRFLvl = FormatFixed((levelInTenths - file.LevelCorrection) * 0.1, 1);
-  }
-  texts.stFLvl = LevelText(file.FuelLevelWhole, file.FuelLevelTenths, file.FuelLevelTag);
-  texts.stCFsn = SegmentText(file.FuelSegment, file.SegmentCount);
-  texts.stAFnd = FormatFixed(file.AirValue * 0.125, 2);
-  texts.stFADif = FormatFixed(file.ScaleValue * 0.125, 2);
-  texts.stRng = FormatFixed(file.FuelSegment * 0.125, 2);
-  texts.stFtg = FormatFixed(file.FuelTangent, 3);
-  texts.stFadd = FormatFixed(file.FuelAddition, 3);
-  texts.stShum = FormatFixed(file.NoiseValue, 3);
-  texts.stDelta = FormatFixed(file.DeltaValue, 3);
-  texts.stWLvl = LevelText(file.WaterLevelWhole, file.WaterLevelTenths, file.WaterLevelTag);
-  texts.stWsn = SegmentText(file.WaterSegment, file.SegmentCount);
-  texts.stSegNum = fmt::format("Сегментов : {}", file.SegmentCount);
-  if (file.HeaderLength >= 62) {
-    texts.stSAdr = fmt::format("Датчик № {}", file.SensorAddress + 1);
-    texts.stDTime = FormatDateTime(RecordTimePattern, file.RecordTime);
-  }
-  if (file.HeaderLength >= 64) texts.stFnd = FormatFixed(file.LevelCorrection * 0.1, 1);
-  return texts;
+std::span<const Readout> Readouts() { return Table; }
+
+std::optional<std::string> ReadoutText(const DiagramFile& file, std::string_view control) {
+  for (const Readout& readout : Table)
+    if (readout.Control == control) return readout.Text(file);
+  throw std::out_of_range("no read-out named " + std::string(control));
 }
 
 std::string DiagramCaption(const std::string& path) {

@@ -1,36 +1,32 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "diagram_file/DiagramFile.h"
 
 namespace dgr {
 
-// The texts a load puts into the read-outs of the diagram window, named after the controls.
-struct ReadoutTexts {
-  std::string stFLvl;
-  // Shown with this text when the fuel level and the correction are both non-zero; nullopt when
-  // the read-out is hidden, its text then left as it was.
-  std::optional<std::string> stRFLvl;
-  std::string stFnd;  // "" when the header has no correction
-  std::string stWLvl;
-  std::string stCFsn;
-  std::string stFADif;
-  std::string stAFnd;
-  std::string stWsn;
-  std::string stFtg;
-  std::string stShum;
-  std::string stRng;
-  std::string stFadd;
-  std::string stDelta;
-  std::string stSegNum;
-  std::string stSAdr;   // "" when the header has no sensor number
-  std::string stDTime;  // "" when the header has no record time
-  std::string stVer;    // always ""
+// When a load fills a read-out: as soon as the header is read, or once the plot is drawn.
+enum class ReadoutStep { WithHeader, AfterPlot };
+
+// One read-out of the diagram window: the static text that shows it and what it shows.
+struct Readout {
+  std::string_view Control;  // the static text's name
+  ReadoutStep Step;
+  bool EmptiedByLoad;        // a load empties it before it opens the file
+  // The text for a file, or nothing when the read-out is hidden, its text then left as it was.
+  std::optional<std::string> (*Text)(const DiagramFile& file);
 };
 
-ReadoutTexts MakeReadoutTexts(const DiagramFile& file);
+// Every read-out of a file's parameters, in the order the tool lists them.
+std::span<const Readout> Readouts();
+
+// The text of the read-out shown by control, as Readout::Text gives it. Throws
+// std::out_of_range for a name that is no read-out.
+std::optional<std::string> ReadoutText(const DiagramFile& file, std::string_view control);
 
 // Caption of the diagram window while a load is under way, and after it.
 inline constexpr const char* DiagramCaptionBase = "ДИАГРАММА ДАТЧИКА";

@@ -1,4 +1,5 @@
 #include "diagram_file/DiagramFile.h"
+#include "diagram_file/FileLayout.h"
 #include "platform/system/Files.h"
 
 namespace dgr {
@@ -29,17 +30,14 @@ const char* CommentWriteStatusText(CommentWriteStatus status) {
 namespace {
 
 CommentWriteStatus RewriteOpenFile(int handle, std::span<const std::uint8_t> text) {
-  std::uint8_t header[8] = {};
-  if (FileSeek(handle, 0, 0) != 0 || FileRead(handle, header, sizeof header) != sizeof header) return CommentWriteStatus::TooShort;
-  std::uint32_t headerLength = 0;
-  std::uint32_t rawCount = 0;
-  for (int i = 3; i >= 0; --i) {
-    headerLength = (headerLength << 8) | header[i];
-    rawCount = (rawCount << 8) | header[4 + i];
-  }
-  auto segmentCount = static_cast<std::int32_t>(rawCount);
-  if (segmentCount < 0 || segmentCount > MaxSegments) return CommentWriteStatus::SegmentCountOutOfRange;
-  std::int64_t start = std::int64_t{headerLength} + 3 * std::int64_t{segmentCount};
+  // HeaderLength and SegmentCount, the first 8 bytes, place the comment area.
+  constexpr std::int64_t placing = 8;
+  HeaderImage header{};
+  if (FileSeek(handle, 0, 0) != 0 || FileRead(handle, header.data(), placing) != placing) return CommentWriteStatus::TooShort;
+  DiagramFile file;
+  DecodeHeader(header, file);
+  if (file.SegmentCount < 0 || file.SegmentCount > MaxSegments) return CommentWriteStatus::SegmentCountOutOfRange;
+  const std::int64_t start = CommentStart(file.HeaderLength, file.SegmentCount);
   if (start < MinHeaderLength) return CommentWriteStatus::AreaInsideHeader;
   std::int64_t fileSize = FileSeek(handle, 0, 2);
   if (fileSize < 0 || start > fileSize) return CommentWriteStatus::AreaBeyondEnd;

@@ -1,31 +1,17 @@
 #include "view/Curve.h"
 
-#include "platform/graphics/Canvas.h"
+#include <algorithm>
 
 namespace dgr {
 
-using platform::graphics::TCanvas;
-using platform::graphics::clBlue;
-using platform::graphics::clGreen;
-using platform::graphics::clRed;
-using enum platform::graphics::TBrushStyle;
 using enum platform::graphics::TPenStyle;
 
-std::optional<TBitmap> DrawCurve(int curve, std::span<const std::uint8_t> data, const CurveInput& input) {
-  TColor color = 0;
-  switch (curve) {
-    case CodeCurve: color = clBlue; break;
-    case AirCurve: color = clRed; break;
-    case FuelCurve: color = clGreen; break;
-    default: return std::nullopt;
-  }
-  std::optional<TBitmap> bitmap(std::in_place, input.LayerWidth, input.LayerHeight);
-  TCanvas& canvas = bitmap->Canvas();
-  canvas.Pen.Style = psSolid;
-  canvas.Pen.Color = color;
-  canvas.Brush.Color = LayerFillColor;
-  canvas.Brush.Style = bsSolid;
-  canvas.FillRect(0, 0, input.LayerWidth, input.LayerHeight);
+TBitmap DrawCurve(Curve curve, std::span<const std::uint8_t> data, const CurveInput& input,
+                  ColumnRange columns) {
+  const CurveTraits& traits = TraitsOf(curve);
+  ColumnCanvas canvas(columns, input.LayerHeight, LayerFillColor);
+  canvas.Pen().Style = psSolid;
+  canvas.Pen().Color = traits.Color;
 
   const PlotGeometry& g = input.Geometry;
   const int zeroY = input.LayerHeight - g.BottomMargin;
@@ -33,7 +19,7 @@ std::optional<TBitmap> DrawCurve(int curve, std::span<const std::uint8_t> data, 
   int x = g.LeftMargin;
   bool drawn = false;
   for (const std::uint8_t value : data) {
-    if (curve == CodeCurve || (value != 255 && value != 0)) {
+    if (std::find(traits.Undrawn.begin(), traits.Undrawn.end(), value) == traits.Undrawn.end()) {
       const int y = zeroY - value * g.YScale;
       // The pen stands at the end of the previous stroke: this is the step between the two.
       if (drawn) canvas.LineTo(x, y);
@@ -45,7 +31,7 @@ std::optional<TBitmap> DrawCurve(int curve, std::span<const std::uint8_t> data, 
     }
     x += width;
   }
-  return bitmap;
+  return canvas.Take();
 }
 
 }  // namespace dgr

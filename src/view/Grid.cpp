@@ -2,13 +2,9 @@
 
 #include <string>
 
-#include "platform/graphics/Canvas.h"
-
 namespace dgr {
 
-using platform::graphics::TCanvas;
 using platform::graphics::TSize;
-using enum platform::graphics::TBrushStyle;
 using enum platform::graphics::TPenStyle;
 
 namespace {
@@ -18,20 +14,20 @@ constexpr int LineTop = 8;       // vertical lines end just below row 8
 constexpr int LabelDrop = 6;     // vertical lines start this far below the zero line
 constexpr int LevelStep = 20;    // code units between level lines
 
-void DrawLines(TCanvas& canvas, const GridInput& input, const PlotGeometry& g) {
+void DrawLines(ColumnCanvas& canvas, const PlotState& input, const PlotGeometry& g) {
   const int n = input.SegmentCount;
   const int zoom = input.Zoom;
   const int zeroY = input.LayerHeight - g.BottomMargin;
   const int labelY = zeroY + LabelDrop;
-  canvas.Pen.Color = GridLineColor;
+  canvas.Pen().Color = GridLineColor;
 
-  canvas.Pen.Style = psSolid;
+  canvas.Pen().Style = psSolid;
   canvas.MoveTo(g.LeftMargin, zeroY);
   canvas.LineTo(g.PlotRight, zeroY);
 
   // Segment lines every 8 segments from the right end, with the segment number below (every
   // second line and the leftmost) and the scale above on two alternating rows.
-  canvas.Pen.Style = psDot;
+  canvas.Pen().Style = psDot;
   const int step = g.Stretch * 8 * zoom;
   const int topStep = input.DepotMode ? 250 : 125;
   int segment = n;
@@ -48,7 +44,7 @@ void DrawLines(TCanvas& canvas, const GridInput& input, const PlotGeometry& g) {
   }
 
   // Group lines and the left border run through the labels. Zoom is no factor of their step.
-  canvas.Pen.Style = psDash;
+  canvas.Pen().Style = psDash;
   const int groupStep = g.Stretch * input.GroupSize;
   if (groupStep > 0) {
     for (int x = g.PlotRight; x > g.LeftMargin; x -= groupStep) {
@@ -60,7 +56,7 @@ void DrawLines(TCanvas& canvas, const GridInput& input, const PlotGeometry& g) {
   canvas.LineTo(g.LeftMargin, LineTop);
 
   // Level lines cross everything drawn before.
-  canvas.Pen.Style = psDot;
+  canvas.Pen().Style = psDot;
   const int levelStep = LevelStep * g.YScale;
   if (levelStep > 0) {
     for (int y = zeroY - levelStep; levelStep + LineTop < y; y -= levelStep) {
@@ -77,7 +73,7 @@ int LayerWidth(int segmentCount, int zoom, int plotWidth) {
   return whole > plotWidth ? whole : plotWidth;
 }
 
-PlotGeometry GridGeometry(const GridInput& input, const PlotGeometry& previous) {
+PlotGeometry GridGeometry(const PlotState& input, const PlotGeometry& previous) {
   PlotGeometry g = previous;
   g.BottomMargin = GridBottomMargin;
   const int n = input.SegmentCount;
@@ -91,18 +87,10 @@ PlotGeometry GridGeometry(const GridInput& input, const PlotGeometry& previous) 
   return g;
 }
 
-GridLayer DrawGrid(const GridInput& input, const PlotGeometry& previous) {
-  GridLayer layer;
-  layer.Geometry = GridGeometry(input, previous);
-  const int width = LayerWidth(input.SegmentCount, input.Zoom, input.PlotWidth);
-  layer.Bitmap.SetSize(width, input.LayerHeight);
-  TCanvas& canvas = layer.Bitmap.Canvas();
-  canvas.Brush.Color = LayerFillColor;
-  canvas.Brush.Style = bsSolid;
-  canvas.FillRect(0, 0, width, input.LayerHeight);
-  if (input.SegmentCount > 0) DrawLines(canvas, input, layer.Geometry);
-  layer.GoesHome = width == input.PlotWidth;
-  return layer;
+TBitmap DrawGrid(const PlotState& state, const PlotGeometry& geometry, ColumnRange columns) {
+  ColumnCanvas canvas(columns, state.LayerHeight, LayerFillColor);
+  if (state.SegmentCount > 0) DrawLines(canvas, state, geometry);
+  return canvas.Take();
 }
 
 }  // namespace dgr

@@ -27,8 +27,8 @@ TEST_F(BrowseTest, StepsThroughTheFolderInNameOrderWithWrapAround) {
   File("notes.txt", 40);
   Start();
   Open(b);
-  EXPECT_EQ(MForm->Files().size(), 3u);
-  EXPECT_EQ(MForm->CurrentFileIndex(), 1);
+  EXPECT_EQ(MForm->FileList().size(), 3u);
+  EXPECT_EQ(MForm->CurrentIndex(), 1);
   Next();
   EXPECT_EQ(Shown(), CaptionOf("c.DGR"));
   Next();
@@ -58,14 +58,14 @@ TEST_F(BrowseTest, VanishedFilesAndSubFoldersAreSteppedOnButNotShown) {
   std::filesystem::create_directory(folder.Path("c.dgr"));
   Start();
   Open(a);
-  ASSERT_EQ(MForm->Files().size(), 4u);
+  ASSERT_EQ(MForm->FileList().size(), 4u);
   std::filesystem::remove(b);
   Next();
-  EXPECT_EQ(MForm->CurrentFileIndex(), 1);
+  EXPECT_EQ(MForm->CurrentIndex(), 1);
   EXPECT_EQ(Shown(), CaptionOf("a.dgr"));
   EXPECT_EQ(MForm->CurrentFile(), a);
   Next();
-  EXPECT_EQ(MForm->CurrentFileIndex(), 2);
+  EXPECT_EQ(MForm->CurrentIndex(), 2);
   EXPECT_EQ(Shown(), CaptionOf("a.dgr"));
   Next();
   EXPECT_EQ(Shown(), CaptionOf("d.dgr"));
@@ -78,21 +78,21 @@ TEST_F(BrowseTest, AnUnmatchedNameKeepsTheIndexWhichWrapsFromOutsideTheList) {
   for (int i = 0; i < 3; ++i) File("small/g" + std::to_string(i) + ".dgr", 50 + i);
   Start();
   Open(folder.Path("big/f7.dgr"));
-  ASSERT_EQ(MForm->CurrentFileIndex(), 7);
+  ASSERT_EQ(MForm->CurrentIndex(), 7);
 
   // The name differs from the listed one in letter case only: no entry matches.
   Open(folder.Path("small/G1.dgr"));
-  EXPECT_EQ(MForm->Files().size(), 3u);
-  EXPECT_EQ(MForm->CurrentFileIndex(), 7);
+  EXPECT_EQ(MForm->FileList().size(), 3u);
+  EXPECT_EQ(MForm->CurrentIndex(), 7);
   EXPECT_TRUE(MForm->sbNext->Enabled());
   Next();
-  EXPECT_EQ(MForm->CurrentFileIndex(), 0);
+  EXPECT_EQ(MForm->CurrentIndex(), 0);
   EXPECT_EQ(Shown(), CaptionOf("g0.dgr"));
 
   Open(folder.Path("big/f7.dgr"));
   Open(folder.Path("small/missing.dgr"));
   Prev();
-  EXPECT_EQ(MForm->CurrentFileIndex(), 0);
+  EXPECT_EQ(MForm->CurrentIndex(), 0);
   EXPECT_EQ(Shown(), CaptionOf("g0.dgr"));
 }
 

@@ -52,8 +52,8 @@ TEST_P(SiteModeTest, EachLoadLeavesTheModeOfTheTableWithOneLoadPerFile) {
     SCOPED_TRACE(n);
     const std::string path = Write("f" + std::to_string(n++) + ".dgr", Diagram(step.segments, step.siteType, "x"));
     EXPECT_EQ(CountCommentLoads([&] { Open(path); }), 1);
-    EXPECT_EQ(MForm->Depot(), step.depot);
-    EXPECT_EQ(MForm->Groups(), step.groupSize);
+    EXPECT_EQ(MForm->DepotMode(), step.depot);
+    EXPECT_EQ(MForm->GroupSize(), step.groupSize);
     EXPECT_EQ(MForm->rbNB->Checked(), step.depot);
     EXPECT_EQ(MForm->rbAZS->Checked(), !step.depot);
     EXPECT_EQ(MForm->rbNB->Enabled(), step.buttonsEnabled);
@@ -78,8 +78,8 @@ TEST_F(AppTest, ChoosingStationForA300SegmentFileRedrawsInDepotModeWithStationCh
   ASSERT_TRUE(MForm->rbNB->Checked());
   MForm->rbAZS->UserClick();
   EXPECT_TRUE(MForm->rbAZS->Checked());
-  EXPECT_TRUE(MForm->Depot());
-  EXPECT_EQ(MForm->Groups(), 16);
+  EXPECT_TRUE(MForm->DepotMode());
+  EXPECT_EQ(MForm->GroupSize(), 16);
 }
 
 TEST_F(AppTest, ChosenModeRedrawsASmallFileAndStaysForTheNext) {
@@ -87,13 +87,13 @@ TEST_F(AppTest, ChosenModeRedrawsASmallFileAndStaysForTheNext) {
   const std::string b = Write("b.dgr", Diagram(100));
   Start();
   Open(a);
-  ASSERT_FALSE(MForm->Depot());
+  ASSERT_FALSE(MForm->DepotMode());
   MForm->rbNB->UserClick();
-  EXPECT_TRUE(MForm->Depot());
-  EXPECT_EQ(MForm->Groups(), 16);
+  EXPECT_TRUE(MForm->DepotMode());
+  EXPECT_EQ(MForm->GroupSize(), 16);
   EXPECT_EQ(MForm->Caption(), "ДИАГРАММА ДАТЧИКА : a.dgr");
   Open(b);
-  EXPECT_TRUE(MForm->Depot());
+  EXPECT_TRUE(MForm->DepotMode());
   EXPECT_TRUE(MForm->rbNB->Checked());
 }
 
@@ -168,14 +168,14 @@ TEST_P(LoadFailureTest, KeepsThePreviousFileButEmptiesTheReadouts) {
   Start();
   Open(good);
   ASSERT_TRUE(MForm->stRFLvl->Visible());
-  const std::vector<std::uint8_t> codes(MForm->Codes().begin(), MForm->Codes().end());
+  const std::vector<std::uint8_t> codes(MForm->Arrays().CodeData.begin(), MForm->Arrays().CodeData.end());
 
   Open(bad);
   if (handle > 0) FileClose(handle);
 
-  EXPECT_EQ(MForm->Segments(), 256);
-  EXPECT_EQ(std::vector<std::uint8_t>(MForm->Codes().begin(), MForm->Codes().end()), codes);
-  EXPECT_FALSE(MForm->Depot());
+  EXPECT_EQ(MForm->SegmentCount(), 256);
+  EXPECT_EQ(std::vector<std::uint8_t>(MForm->Arrays().CodeData.begin(), MForm->Arrays().CodeData.end()), codes);
+  EXPECT_FALSE(MForm->DepotMode());
   EXPECT_FALSE(MForm->rbNB->Enabled());
   EXPECT_EQ(MForm->stSegNum->Caption(), "");
   EXPECT_EQ(MForm->stSAdr->Caption(), "");
@@ -211,7 +211,7 @@ TEST_F(AppTest, WidthAdaptsToTheSegmentCountAndRedocksTheCommentWindow) {
   const int commentTop = CForm->Top();
 
   Open(a);
-  EXPECT_EQ(MForm->VisiblePlotWidth(), 800);
+  EXPECT_EQ(MForm->PlotWidth(), 800);
   EXPECT_EQ(MForm->pGraf->Width(), 804);
   EXPECT_EQ(MForm->pDat->Width(), 814);
   EXPECT_EQ(MForm->imBlank->Width(), 800);
@@ -232,7 +232,7 @@ TEST_F(AppTest, WidthAdaptsToTheSegmentCountAndRedocksTheCommentWindow) {
   EXPECT_EQ(MForm->Width(), 820);
 
   Open(c);
-  EXPECT_EQ(MForm->VisiblePlotWidth(), 697);
+  EXPECT_EQ(MForm->PlotWidth(), 697);
   EXPECT_EQ(MForm->pGraf->Width(), 701);
   EXPECT_EQ(MForm->pDat->Width(), 711);
   EXPECT_EQ(MForm->Width(), 717);
@@ -246,8 +246,8 @@ TEST_F(AppTest, ZeroSegmentFileAfterOthersFallsBackToTheDesignWidth) {
   Start();
   Open(a);
   Open(empty);
-  EXPECT_EQ(MForm->Segments(), 0);
-  EXPECT_EQ(MForm->VisiblePlotWidth(), 697);
+  EXPECT_EQ(MForm->SegmentCount(), 0);
+  EXPECT_EQ(MForm->PlotWidth(), 697);
   EXPECT_EQ(MForm->imGrid->Width(), 697);
   EXPECT_EQ(MForm->imGrid->Picture().Pixel(100, 292), clAqua);
 }
@@ -262,7 +262,7 @@ TEST_F(AppTest, CurveLayersFollowTheGridAndLoadingPutsThemHome) {
     EXPECT_TRUE(layer->Transparent());
   }
   // The code curve of segment 0 on its value's row.
-  const int row = 292 - MForm->Codes()[0];
+  const int row = 292 - MForm->Arrays().CodeData[0];
   EXPECT_EQ(MForm->imCode->Picture().Pixel(16, row), clBlue);
 }
 

@@ -83,7 +83,7 @@ TEST_F(PlotTest, ZoomTransitionsResetTheScrollBarAsDesigned) {
   ExpectLayersAt(2);
   EXPECT_FALSE(MForm->pShift->Visible());
   EXPECT_EQ(MForm->sbShift->Position(), 3);
-  EXPECT_EQ(MForm->ZoomFactor(), 1);
+  EXPECT_EQ(MForm->Zoom(), 1);
   EXPECT_EQ(MForm->imGrid->Width(), 697);
 
   ChooseZoom(1);
@@ -129,7 +129,7 @@ TEST_F(PlotTest, DragClampsBothEndsAndReportsEachStep) {
   ExpectLayersAt(2);
   MForm->imBlank->MouseUp(700, 50);
   EXPECT_EQ(MForm->imBlank->Cursor(), crCross);
-  EXPECT_FALSE(MForm->IsDragging());
+  EXPECT_FALSE(MForm->Dragging());
   // The drag leaves the scroll bar where it was.
   EXPECT_EQ(MForm->sbShift->Position(), 2);
 }
@@ -137,7 +137,7 @@ TEST_F(PlotTest, DragClampsBothEndsAndReportsEachStep) {
 TEST_F(PlotTest, PressWhileTheLayersFitStartsNoDrag) {
   Load(512);
   MForm->imBlank->MouseDown(300, 50);
-  EXPECT_FALSE(MForm->IsDragging());
+  EXPECT_FALSE(MForm->Dragging());
   EXPECT_EQ(MForm->imBlank->Cursor(), crCross);
   MForm->imBlank->MouseMove(100, 50);
   ExpectLayersAt(2);
@@ -164,7 +164,7 @@ TEST_F(PlotTest, VisibilityButtonsHideAndShowTheirLayerThroughLoadsAndZooms) {
 TEST_F(PlotTest, ZoomBeforeAnyFileDrawsEmptyLayers) {
   Start();
   ChooseZoom(1);
-  EXPECT_EQ(MForm->ZoomFactor(), 2);
+  EXPECT_EQ(MForm->Zoom(), 2);
   EXPECT_TRUE(MForm->pShift->Visible());
   EXPECT_EQ(MForm->imGrid->Width(), 32);
   EXPECT_EQ(MForm->imCode->Picture().Pixel(0, 0), clAqua);
@@ -255,10 +255,10 @@ TEST_F(PlotTest, KeysAndWheelActThroughTheControls) {
   Load(512);
   int key = VK_ADD;
   EXPECT_TRUE(MForm->UserKeyDown(key));
-  EXPECT_EQ(MForm->ZoomFactor(), 2);
+  EXPECT_EQ(MForm->Zoom(), 2);
   MForm->UserKeyDown(VK_OEM_PLUS);
   MForm->UserKeyDown(VK_OEM_PLUS);
-  EXPECT_EQ(MForm->ZoomFactor(), 4);
+  EXPECT_EQ(MForm->Zoom(), 4);
   // The wheel over the plot moves the scroll bar; elsewhere it does nothing.
   MForm->UserMouseWheel(-1, 100, 100);
   EXPECT_EQ(MForm->sbShift->Position(), 2);
@@ -266,7 +266,7 @@ TEST_F(PlotTest, KeysAndWheelActThroughTheControls) {
   MForm->UserMouseWheel(-1, 100, 450);
   EXPECT_EQ(MForm->sbShift->Position(), 2);
   MForm->UserKeyDown(VK_SUBTRACT);
-  EXPECT_EQ(MForm->ZoomFactor(), 2);
+  EXPECT_EQ(MForm->Zoom(), 2);
   EXPECT_FALSE(MForm->UserKeyDown('O'));
   Headless().CancelNextDialog();
   EXPECT_TRUE(MForm->UserKeyDown('O', ssCtrl));

@@ -29,8 +29,8 @@ TEST_F(AppTest, StartsCentredWithTheDesignedStateAndNothingOpen) {
   EXPECT_FALSE(MForm->Tmr->Enabled());
 
   EXPECT_EQ(MForm->imBlank->Width(), 697);
-  EXPECT_EQ(MForm->LayersHome(), 2);
-  EXPECT_EQ(MForm->ZoomFactor(), 1);
+  EXPECT_EQ(MForm->HomeLeft(), 2);
+  EXPECT_EQ(MForm->Zoom(), 1);
   EXPECT_EQ(MForm->Geometry().Stretch, 1);
 
   // The comment window stands hidden at the diagram window's right edge.
@@ -73,13 +73,13 @@ TEST_P(CommandLineTest, OpensTheFirstArgumentNamingADiagram200msAfterStart) {
     EXPECT_FALSE(MForm->sbNext->Enabled());
   } else {
     EXPECT_EQ(MForm->Caption(), "ДИАГРАММА ДАТЧИКА : " + GetParam().opened);
-    EXPECT_EQ(MForm->Segments(), 100);
+    EXPECT_EQ(MForm->SegmentCount(), 100);
     EXPECT_TRUE(MForm->sbNext->Enabled());
-    EXPECT_EQ(MForm->Files().size(), 2u);
+    EXPECT_EQ(MForm->FileList().size(), 2u);
   }
   EXPECT_FALSE(MForm->Tmr->Enabled());
   Headless().Advance(1000);
-  EXPECT_EQ(MForm->Segments(), expected.empty() ? 0 : 100);
+  EXPECT_EQ(MForm->SegmentCount(), expected.empty() ? 0 : 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,7 +98,7 @@ TEST_F(AppTest, ArgumentContainingDgrAnywhereIsTakenAndAMissingFileShowsNothing)
   EXPECT_EQ(MForm->CurrentFile(), folder.Path("notes.dgr.bak"));
   Headless().Advance(200);
   EXPECT_EQ(MForm->Caption(), "ДИАГРАММА ДАТЧИКА");
-  EXPECT_EQ(MForm->Segments(), 0);
+  EXPECT_EQ(MForm->SegmentCount(), 0);
   // Its folder holds a diagram file, so stepping is possible all the same.
   EXPECT_TRUE(MForm->sbNext->Enabled());
   EXPECT_TRUE(Headless().Errors().empty());

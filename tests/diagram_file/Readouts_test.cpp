@@ -6,10 +6,15 @@
 
 using dgr::DiagramCaption;
 using dgr::DiagramFile;
-using dgr::MakeReadoutTexts;
-using dgr::ReadoutTexts;
 
 namespace {
+
+// The read-outs a load fills for f, by control name.
+struct ReadoutTexts {
+  const DiagramFile& file;
+  std::optional<std::string> operator[](std::string_view control) const { return dgr::ReadoutText(file, control); }
+};
+ReadoutTexts MakeReadoutTexts(const DiagramFile& f) { return {f}; }
 
 DiagramFile Header(std::uint32_t headerLength) {
   DiagramFile f;
@@ -31,8 +36,8 @@ TEST(ReadoutTexts, LevelsShowTheirBytesUnchanged) {
     f.FuelLevelTenths = f.WaterLevelTenths = c.tenths;
     f.FuelLevelTag = f.WaterLevelTag = c.tag;
     ReadoutTexts texts = MakeReadoutTexts(f);
-    EXPECT_EQ(texts.stFLvl, c.text);
-    EXPECT_EQ(texts.stWLvl, c.text);
+    EXPECT_EQ(texts["stFLvl"], c.text);
+    EXPECT_EQ(texts["stWLvl"], c.text);
   }
 }
 
@@ -46,11 +51,11 @@ TEST(ReadoutTexts, SegmentsAndEighths) {
     DiagramFile f = Header(64);
     f.FuelSegment = f.WaterSegment = f.AirValue = f.ScaleValue = c.segment;
     ReadoutTexts texts = MakeReadoutTexts(f);
-    EXPECT_EQ(texts.stCFsn, c.segmentText);
-    EXPECT_EQ(texts.stWsn, c.segmentText);
-    EXPECT_EQ(texts.stRng, c.eighths);
-    EXPECT_EQ(texts.stAFnd, c.eighths);
-    EXPECT_EQ(texts.stFADif, c.eighths);
+    EXPECT_EQ(texts["stCFsn"], c.segmentText);
+    EXPECT_EQ(texts["stWsn"], c.segmentText);
+    EXPECT_EQ(texts["stRng"], c.eighths);
+    EXPECT_EQ(texts["stAFnd"], c.eighths);
+    EXPECT_EQ(texts["stFADif"], c.eighths);
   }
 }
 
@@ -75,8 +80,8 @@ TEST(ReadoutTexts, CorrectionAndUncorrectedLevel) {
     f.FuelLevelTenths = c.tenths;
     f.LevelCorrection = c.correction;
     ReadoutTexts texts = MakeReadoutTexts(f);
-    EXPECT_EQ(texts.stFnd, c.fnd) << c.correction;
-    EXPECT_EQ(texts.stRFLvl, c.rflvl) << c.correction;
+    EXPECT_EQ(texts["stFnd"], c.fnd) << c.correction;
+    EXPECT_EQ(texts["stRFLvl"], c.rflvl) << c.correction;
   }
 }
 
@@ -89,7 +94,7 @@ TEST(ReadoutTexts, FloatsWithThreeDecimals) {
     DiagramFile f = Header(64);
     f.FuelTangent = f.NoiseValue = f.FuelAddition = f.DeltaValue = std::bit_cast<float>(c.bits);
     ReadoutTexts texts = MakeReadoutTexts(f);
-    for (const std::string* text : {&texts.stFtg, &texts.stShum, &texts.stFadd, &texts.stDelta}) EXPECT_EQ(*text, c.text) << std::hex << c.bits;
+    for (const char* control : {"stFtg", "stShum", "stFadd", "stDelta"}) EXPECT_EQ(texts[control], c.text) << control << std::hex << c.bits;
   }
 }
 
@@ -109,10 +114,10 @@ TEST(ReadoutTexts, BottomBarByHeaderLength) {
     f.SensorAddress = c.address;
     f.RecordTime = c.time;
     ReadoutTexts texts = MakeReadoutTexts(f);
-    EXPECT_EQ(texts.stSAdr, c.sensor);
-    EXPECT_EQ(texts.stDTime, c.dateTime);
-    EXPECT_EQ(texts.stSegNum, "Сегментов : 256");
-    EXPECT_EQ(texts.stVer, "");
+    EXPECT_EQ(texts["stSAdr"], c.sensor);
+    EXPECT_EQ(texts["stDTime"], c.dateTime);
+    EXPECT_EQ(texts["stSegNum"], "Сегментов : 256");
+    EXPECT_EQ(texts["stVer"], "");
   }
 }
 

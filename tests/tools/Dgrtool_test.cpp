@@ -11,10 +11,8 @@
 using dgr::DecodeComment;
 using dgr::DiagramCaption;
 using dgr::EncodeDiagramFile;
-using dgr::MakeReadoutTexts;
 using dgr::ReadDiagramFile;
 using dgr::ReadStatus;
-using dgr::ReadoutTexts;
 
 namespace {
 
@@ -50,15 +48,15 @@ TEST(DgrtoolInfo, JsonMatchesWhatTheLibraryComputes) {
 
     DiagramFile file;
     ASSERT_EQ(ReadDiagramFile(path, file), ReadStatus::Ok);
-    ReadoutTexts texts = MakeReadoutTexts(file);
+    const auto text = [&](std::string_view control) { return dgr::ReadoutText(file, control); };
     EXPECT_EQ(info["file"], path);
-    EXPECT_EQ(info["caption"], DiagramCaption(path));
-    EXPECT_EQ(info["readouts"]["stFLvl"]["text"], texts.stFLvl);
-    EXPECT_EQ(info["readouts"]["stDTime"]["text"], texts.stDTime);
-    EXPECT_EQ(info["readouts"]["stSegNum"]["text"], texts.stSegNum);
-    EXPECT_EQ(info["readouts"]["stFtg"]["text"], texts.stFtg);
-    EXPECT_EQ(info["readouts"]["stRFLvl"]["visible"], texts.stRFLvl.has_value());
-    EXPECT_EQ(info["readouts"]["stRFLvl"]["text"], texts.stRFLvl.value_or(""));
+    EXPECT_EQ(info["caption"], dgr::DiagramCaption(path));
+    EXPECT_EQ(info["readouts"]["stFLvl"]["text"], *text("stFLvl"));
+    EXPECT_EQ(info["readouts"]["stDTime"]["text"], *text("stDTime"));
+    EXPECT_EQ(info["readouts"]["stSegNum"]["text"], *text("stSegNum"));
+    EXPECT_EQ(info["readouts"]["stFtg"]["text"], *text("stFtg"));
+    EXPECT_EQ(info["readouts"]["stRFLvl"]["visible"], text("stRFLvl").has_value());
+    EXPECT_EQ(info["readouts"]["stRFLvl"]["text"], text("stRFLvl").value_or(""));
     EXPECT_EQ(info["readouts"].size(), 17u);
     EXPECT_EQ(info["header"]["SegmentCount"], file.SegmentCount);
     EXPECT_EQ(info["header"]["FuelSegment"], file.FuelSegment);

@@ -15,16 +15,13 @@
 #include "view/Curve.h"
 #include "view/Grid.h"
 
-using dgr::AirCurve;
-using dgr::CodeCurve;
+using dgr::GridGeometry;
+using dgr::LayerWidth;
 using dgr::CurveInput;
 using dgr::DiagramFile;
 using dgr::DrawCurve;
 using dgr::DrawGrid;
 using dgr::EncodeDiagramFile;
-using dgr::FuelCurve;
-using dgr::GridInput;
-using dgr::GridLayer;
 using dgr::MakeSyntheticDiagram;
 using dgr::PlotGeometry;
 using dgr::ReadDiagramFile;
@@ -134,19 +131,21 @@ TEST_P(RenderCases, LayersAndComposite) {
   DiagramFile record;
   ASSERT_EQ(ReadDiagramFile(file, record), ReadStatus::Ok);
 
-  const GridInput input{c.segments, c.zoom, c.plotWidth, c.depot, c.depot ? 16 : 32, 312};
-  const GridLayer grid = DrawGrid(input, PlotGeometry{20, 1, 0, 0, 0});
-  ASSERT_EQ(grid.Bitmap.Width(), c.layerWidth);
-  const CurveInput curveInput{c.zoom, grid.Geometry, c.layerWidth, 312};
+  const dgr::PlotState input{c.segments, c.zoom, c.plotWidth, c.depot, c.depot ? 16 : 32, 312};
+  const PlotGeometry geometry = GridGeometry(input, PlotGeometry{20, 1, 0, 0, 0});
+  ASSERT_EQ(LayerWidth(c.segments, c.zoom, c.plotWidth), c.layerWidth);
+  const dgr::ColumnRange all{0, c.layerWidth};
+  const TBitmap grid = DrawGrid(input, geometry, all);
+  const CurveInput curveInput{c.zoom, geometry, 312};
 
   const std::string options = c.options;
-  ExpectSame(Render(file, options + " --layer grid"), grid.Bitmap, "grid");
+  ExpectSame(Render(file, options + " --layer grid"), grid, "grid");
   const TBitmap code = Render(file, options + " --layer code");
   const TBitmap air = Render(file, options + " --layer air");
   const TBitmap fuel = Render(file, options + " --layer fuel");
-  ExpectSame(code, *DrawCurve(CodeCurve, record.CodeData, curveInput), "code");
-  ExpectSame(air, *DrawCurve(AirCurve, record.AirData, curveInput), "air");
-  ExpectSame(fuel, *DrawCurve(FuelCurve, record.FuelData, curveInput), "fuel");
+  ExpectSame(code, DrawCurve(dgr::Curve::Code, record.CodeData, curveInput, all), "code");
+  ExpectSame(air, DrawCurve(dgr::Curve::Air, record.AirData, curveInput, all), "air");
+  ExpectSame(fuel, DrawCurve(dgr::Curve::Fuel, record.FuelData, curveInput, all), "fuel");
 
   const TBitmap whole = Render(file, options);
   ASSERT_EQ(whole.Width(), c.layerWidth);
@@ -154,11 +153,11 @@ TEST_P(RenderCases, LayersAndComposite) {
   int curvePixels = 0;
   for (int y = 0; y < 312; ++y) {
     for (int x = 0; x < c.layerWidth; ++x) {
-      TColor expected = grid.Bitmap.Pixel(x, y);
+      TColor expected = grid.Pixel(x, y);
       for (const TBitmap* layer : {&code, &air, &fuel}) {
         if (layer->Pixel(x, y) != clAqua) expected = layer->Pixel(x, y);
       }
-      curvePixels += expected != grid.Bitmap.Pixel(x, y);
+      curvePixels += expected != grid.Pixel(x, y);
       ASSERT_EQ(whole.Pixel(x, y), expected) << x << "," << y;
     }
   }

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "platform/graphics/Canvas.h"
+#include "view/Plot.h"
 
-using dgr::DrawGrid;
 using dgr::GridGeometry;
-using dgr::GridInput;
-using dgr::GridLayer;
 using dgr::LayerWidth;
 using dgr::PlotGeometry;
 using platform::graphics::TBitmap;
@@ -37,12 +35,15 @@ struct GridCase {
   bool goesHome;
 };
 
-GridInput InputOf(const GridCase& c) {
+dgr::PlotState InputOf(const GridCase& c) {
   return {c.segments, c.zoom, c.plotWidth, c.depot, c.depot ? 16 : 32, Height};
 }
 
 // The geometry left by an earlier draw; a draw with segments replaces all of it.
 constexpr PlotGeometry Earlier{20, 7, 1, 5, 9};
+
+// The grid layer the plot pipeline renders after the earlier draw.
+dgr::PlotLayers Plot(const dgr::PlotState& state) { return dgr::RenderPlot({}, state, Earlier); }
 
 const std::vector<GridCase> Cases = {
     {"count256", 256, 1, 800, false, 800, {20, 3, 1, 16, 784}, true},
@@ -69,10 +70,11 @@ TEST_P(GridTest, GeometryAndLayerWidth) {
   const GridCase& c = GetParam();
   EXPECT_EQ(GridGeometry(InputOf(c), Earlier), c.geometry);
   EXPECT_EQ(LayerWidth(c.segments, c.zoom, c.plotWidth), c.layerWidth);
-  const GridLayer layer = DrawGrid(InputOf(c), Earlier);
+  const dgr::PlotLayers layer = Plot(InputOf(c));
   EXPECT_EQ(layer.Geometry, c.geometry);
-  EXPECT_EQ(layer.Bitmap.Width(), c.layerWidth);
-  EXPECT_EQ(layer.Bitmap.Height(), Height);
+  EXPECT_EQ(layer.Width, c.layerWidth);
+  EXPECT_EQ(layer.Grid.Width(), c.layerWidth);
+  EXPECT_EQ(layer.Grid.Height(), Height);
   EXPECT_EQ(layer.GoesHome, c.goesHome);
 }
 
@@ -203,7 +205,7 @@ void ExpectLabels(const GridCase& c, const TBitmap& grid, const std::set<int>& d
 
 TEST_P(GridTest, Picture) {
   const GridCase& c = GetParam();
-  const TBitmap grid = DrawGrid(InputOf(c), Earlier).Bitmap;
+  const TBitmap grid = Plot(InputOf(c)).Grid;
   if (c.segments == 0) {
     for (int y = 0; y < Height; ++y)
       for (int x = 0; x < grid.Width(); ++x) ASSERT_EQ(grid.Pixel(x, y), clAqua) << x << "," << y;
@@ -271,7 +273,7 @@ TEST(GridFigures, Count256LinesAndLabels) {
 
   // The bottom label "256" is centred on column 784, covering its own line's row 298 but for
   // the dashed group line through it; the line beside it, 760, carries no bottom label.
-  const TBitmap grid = DrawGrid(InputOf(c), Earlier).Bitmap;
+  const TBitmap grid = Plot(InputOf(c)).Grid;
   EXPECT_EQ(grid.Pixel(784, LabelY), clMedGray);
   EXPECT_EQ(grid.Pixel(760, LabelY), clMedGray);
   for (int y = LabelY + 1; y < Height; ++y) EXPECT_EQ(grid.Pixel(760, y), clAqua) << y;
@@ -295,11 +297,11 @@ TEST(GridFigures, FewSegmentsLabelTheLeftmostLineAlways) {
 
 // A layer too low for one code unit per pixel draws no level lines instead of looping forever.
 TEST(GridFigures, LowLayerDrawsNoLevelLines) {
-  const GridLayer layer = DrawGrid({256, 1, 800, false, 32, 200}, Earlier);
+  const dgr::PlotLayers layer = Plot({256, 1, 800, false, 32, 200});
   EXPECT_EQ(layer.Geometry.YScale, 0);
   // Between the left border and the next segment line, below the top labels, all is fill.
   for (int y = 24; y < 180; ++y)
-    for (int x = 17; x < 40; ++x) ASSERT_EQ(layer.Bitmap.Pixel(x, y), clAqua) << x << "," << y;
+    for (int x = 17; x < 40; ++x) ASSERT_EQ(layer.Grid.Pixel(x, y), clAqua) << x << "," << y;
 }
 
 }  // namespace

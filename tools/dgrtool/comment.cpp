@@ -1,12 +1,10 @@
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include <fmt/format.h>
-
 #include "Commands.h"
 #include "Report.h"
+#include "diagram_file/CommentSave.h"
 #include "diagram_file/CommentText.h"
 #include "diagram_file/DiagramFile.h"
 
@@ -29,23 +27,10 @@ int PrintComment(const std::string& path) {
 
 // Saves text as the viewer's comment window saves it.
 int SetComment(const std::string& path, const std::string& text) {
-  EncodedComment encoded = EncodeCommentForSave(text);
-  if (!encoded.Ok) {
-    ReportFileProblem(path, fmt::format("the text holds U+{:04X}, which Windows-1251 cannot hold; nothing written",
-                                        static_cast<std::uint32_t>(encoded.Unencodable)));
-    return 1;
-  }
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    ReportFileProblem(path, "is a folder");
-    return 1;
-  }
-  CommentWriteStatus status = RewriteCommentArea(path, encoded.Bytes);
-  if (status != CommentWriteStatus::Written) {
-    ReportFileProblem(path, CommentWriteStatusText(status));
-    return 1;
-  }
-  return 0;
+  const CommentSaveResult saved = SaveComment({path}, text);
+  if (saved.Saved()) return 0;
+  ReportFileProblem(path, CommentSaveReason(saved));
+  return 1;
 }
 
 }  // namespace

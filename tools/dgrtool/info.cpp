@@ -19,24 +19,21 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct Readout {
-  const char* name;
+// Every read-out as a first load into a fresh window leaves it: a hidden read-out keeps the
+// empty text it starts with.
+struct Shown {
+  std::string name;
   std::string text;
   bool visible;
 };
 
-// The read-outs as a first load into a fresh window leaves them: stRFLvl starts hidden and
-// empty and keeps that text when the load hides it.
-std::vector<Readout> FirstLoadReadouts(const ReadoutTexts& t) {
-  return {{"stFLvl", t.stFLvl, true},   {"stRFLvl", t.stRFLvl.value_or(""), t.stRFLvl.has_value()},
-          {"stFnd", t.stFnd, true},     {"stWLvl", t.stWLvl, true},
-          {"stCFsn", t.stCFsn, true},   {"stFADif", t.stFADif, true},
-          {"stAFnd", t.stAFnd, true},   {"stWsn", t.stWsn, true},
-          {"stFtg", t.stFtg, true},     {"stShum", t.stShum, true},
-          {"stRng", t.stRng, true},     {"stFadd", t.stFadd, true},
-          {"stDelta", t.stDelta, true}, {"stSegNum", t.stSegNum, true},
-          {"stSAdr", t.stSAdr, true},   {"stDTime", t.stDTime, true},
-          {"stVer", t.stVer, true}};
+std::vector<Shown> FirstLoadReadouts(const DiagramFile& file) {
+  std::vector<Shown> shown;
+  for (const Readout& readout : Readouts()) {
+    const std::optional<std::string> text = readout.Text(file);
+    shown.push_back({std::string(readout.Control), text.value_or(""), text.has_value()});
+  }
+  return shown;
 }
 
 // A single-precision value as the shortest decimal that reads back as it, so 0.1f shows as 0.1.
@@ -77,7 +74,7 @@ void PrintJson(const std::string& path, const DiagramFile& f) {
   line["file"] = path;
   line["caption"] = DiagramCaption(path);
   Json readouts = Json::object();
-  for (const Readout& r : FirstLoadReadouts(MakeReadoutTexts(f))) readouts[r.name] = {{"text", r.text}, {"visible", r.visible}};
+  for (const Shown& r : FirstLoadReadouts(f)) readouts[r.name] = {{"text", r.text}, {"visible", r.visible}};
   line["readouts"] = std::move(readouts);
   line["header"] = HeaderJson(f);
   std::optional<std::string> comment = ShownComment(f);
@@ -89,7 +86,7 @@ void PrintText(const std::string& path, const DiagramFile& f) {
   auto row = [](std::string_view name, std::string_view value) { std::cout << fmt::format("  {:<18}{}\n", name, value); };
   std::cout << path << "\n";
   row("caption", DiagramCaption(path));
-  for (const Readout& r : FirstLoadReadouts(MakeReadoutTexts(f))) {
+  for (const Shown& r : FirstLoadReadouts(f)) {
     row(r.name, r.visible ? r.text : r.text.empty() ? "(hidden)" : r.text + " (hidden)");
   }
   Json header = HeaderJson(f);

@@ -1,7 +1,6 @@
 #include <memory>
-#include <optional>
-#include <span>
 #include <string>
+#include <vector>
 
 #include "Commands.h"
 #include "Report.h"
@@ -9,9 +8,7 @@
 #include "diagram_file/SiteMode.h"
 #include "platform/graphics/Compose.h"
 #include "platform/graphics/PngFile.h"
-#include "view/Curve.h"
-#include "view/Grid.h"
-#include "view/PlotWidth.h"
+#include "view/Plot.h"
 
 namespace dgr {
 
@@ -19,13 +16,6 @@ using platform::graphics::DrawTransparent;
 using platform::graphics::WritePng;
 
 namespace {
-
-// The diagram window as it starts: design widths, window position and layer height.
-constexpr int BasePlotWidth = 697;
-constexpr int BasePanelWidth = 701;
-constexpr int FrameWidth = 20;
-constexpr int StartWindowLeft = 478;
-constexpr int LayerHeight = 312;
 
 struct RenderOptions {
   std::string input;
@@ -36,48 +26,27 @@ struct RenderOptions {
   std::string layer;
 };
 
-std::span<const std::uint8_t> CurveData(const DiagramFile& file, int curve) {
-  switch (curve) {
-    case CodeCurve: return file.CodeData;
-    case AirCurve: return file.AirData;
-    default: return file.FuelData;
-  }
-}
-
-int CurveOfLayer(const std::string& layer) {
-  if (layer == "code") return CodeCurve;
-  if (layer == "air") return AirCurve;
-  if (layer == "fuel") return FuelCurve;
-  return 0;
-}
-
 // The moving layers after loading the file into a fresh window in the given site mode and then
-// choosing the zoom. The load draws at zoom 1 and the zoom change draws again; the second draw
-// recomputes every geometry field the first one set unless the file has no segments, when both
-// keep the start-up values. So the load's draw only matters for the geometry it hands on, and
-// the pictures are drawn once, at the final zoom.
+// choosing the zoom. The draw of the load hands on only its geometry, and the draw of the zoom
+// change recomputes all of it unless the file has no segments, when both keep the geometry a
+// new window starts with: so one draw at the final zoom gives the same pictures.
 TBitmap RenderLayers(const DiagramFile& file, const RenderOptions& options) {
   const SiteModeDecision site = DecideSiteMode(file.SiteType, file.SegmentCount, options.mode == "nb");
-  const int segments = file.SegmentCount;
-  int plotWidth = 0;
-  if (segments != 0) {
-    plotWidth = FitPlotWidth({segments, BasePlotWidth, BasePanelWidth, FrameWidth, options.screenWidth,
-                              BasePanelWidth, StartWindowLeft})
-                    .PlotWidth;
-  }
-  GridInput grid{segments, 1, plotWidth, site.DepotMode, site.GroupSize, LayerHeight};
-  const PlotGeometry loaded = GridGeometry(grid, PlotGeometry{});
-  grid.Zoom = options.zoom;
-  GridLayer layers = DrawGrid(grid, loaded);
+  const PlotState state =
+      FirstLoadState(file.SegmentCount, site.DepotMode, site.GroupSize, options.zoom, options.screenWidth);
+  PlotLayers layers = RenderPlot(file, state, PlotGeometry{});
+  for (const CurveTraits& curve : Curves)
+    if (options.layer == curve.Name) return std::move(layers.Curves[IndexOf(curve.Id)]);
+  if (options.layer.empty())
+    for (const TBitmap& picture : layers.Curves) DrawTransparent(layers.Grid, 0, 0, picture);
+  return std::move(layers.Grid);
+}
 
-  const CurveInput curveInput{options.zoom, layers.Geometry, layers.Bitmap.Width(), LayerHeight};
-  if (const int only = CurveOfLayer(options.layer)) return *DrawCurve(only, CurveData(file, only), curveInput);
-  if (options.layer == "grid") return std::move(layers.Bitmap);
-  for (const int curve : {CodeCurve, AirCurve, FuelCurve}) {
-    const std::optional<TBitmap> picture = DrawCurve(curve, CurveData(file, curve), curveInput);
-    DrawTransparent(layers.Bitmap, 0, 0, *picture);
-  }
-  return std::move(layers.Bitmap);
+// The values of --layer: the grid and every curve by name.
+std::vector<std::string> LayerNames() {
+  std::vector<std::string> names{"grid"};
+  for (const CurveTraits& curve : Curves) names.emplace_back(curve.Name);
+  return names;
 }
 
 }  // namespace
@@ -98,7 +67,7 @@ void AddRenderCommand(CLI::App& app, int& exitStatus) {
       ->check(CLI::PositiveNumber)
       ->capture_default_str();
   command->add_option("--layer", options->layer, "Write one layer alone, fill included: grid, code, air or fuel")
-      ->check(CLI::IsMember({"grid", "code", "air", "fuel"}));
+      ->check(CLI::IsMember(LayerNames()));
   command->callback([options, &exitStatus] {
     DiagramFile file;
     const ReadStatus status = ReadDiagramFile(options->input, file);

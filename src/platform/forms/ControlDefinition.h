@@ -1,16 +1,14 @@
 #pragma once
 
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
 #include "platform/forms/Control.h"
 
-namespace dgr {
-
-using platform::forms::TComponent;
-using platform::forms::TControl;
-using platform::forms::TWinControl;
-using platform::graphics::TColor;
-using platform::graphics::clWindowText;
-
 // Small helpers that let the window definitions read like their design tables.
+
+namespace platform::forms {
 
 // Creates a control owned by owner on parent at the given place and size.
 template <class T>
@@ -20,6 +18,16 @@ T* Place(TComponent* owner, TWinControl* parent, const char* name, int left, int
   control->SetParent(parent);
   control->SetBounds(left, top, width, height);
   return control;
+}
+
+// The component of that name and class among those owner owns. Throws std::logic_error when
+// there is none: a definition names only controls it made.
+template <class T>
+T* Find(const TComponent* owner, std::string_view name) {
+  for (int i = 0; i < owner->ComponentCount(); ++i)
+    if (owner->Components(i)->Name() == name)
+      if (auto* found = dynamic_cast<T*>(owner->Components(i))) return found;
+  throw std::logic_error("no control named " + std::string(name));
 }
 
 // Character height in pixels, bold or regular, and colour; the face stays the default one.
@@ -35,4 +43,4 @@ inline void ShowHintText(TControl* control, const char* hint) {
   control->SetShowHint(true);
 }
 
-}  // namespace dgr
+}  // namespace platform::forms
