@@ -80,6 +80,14 @@ void TCForm::MarkSaved() {
   const std::string& caption = Caption();
   if (const auto star = caption.find('*'); star != std::string::npos) SetCaption(caption.substr(0, star));
   modified_ = false;
+  stored_ = mCmt->Text();
 }
+
+void TCForm::ShowStored(const std::string& text) {
+  mCmt->SetText(text);
+  MarkSaved();
+}
+
+void TCForm::DiscardEdit() { ShowStored(stored_); }
 
 }  // namespace dgr

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/forms/Forms.h"
 
 namespace dgr {
@@ -33,9 +35,15 @@ public:
   bool Modified() const { return modified_; }
   // The text now matches the file: drops the marker and clears Modified.
   void MarkSaved();
+  // Shows text as the file's own comment: unmarked and unmodified.
+  void ShowStored(const std::string& text);
+  // Gives up an edit: back to the text last loaded or saved.
+  void DiscardEdit();
 
 private:
   bool modified_;
+  // The text as the file holds it, what DiscardEdit goes back to.
+  std::string stored_;
 };
 
 extern TCForm* CForm;

@@ -26,7 +26,11 @@ void TMForm::ShowFile() {
 
 bool TMForm::LoadFile() {
   const std::string path = CurrentFile();
-  if (!FileExists(path)) return false;
+  // A file that cannot be read leaves no comment of another file in the editor.
+  if (!FileExists(path)) {
+    ShowComment({});
+    return false;
+  }
 
   SetCaption(DiagramCaptionBase);
   for (std::size_t i = 0; i < readouts_.size(); ++i)
@@ -34,7 +38,10 @@ bool TMForm::LoadFile() {
 
   // The file stays open, unshared, until the comment window has been filled or hidden.
   DiagramFileReader reader(path);
-  if (!reader.Ok()) return false;
+  if (!reader.Ok()) {
+    ShowComment({});
+    return false;
+  }
   DiagramFile& file = reader.File();
   ShowReadouts(file, ReadoutStep::WithHeader);
   arrays_ = std::move(static_cast<SegmentArrays&>(file));
@@ -73,16 +80,14 @@ void TMForm::ShowReadouts(const DiagramFile& file, ReadoutStep step) {
   }
 }
 
-// A stored comment is shown clean in the comment window; without one the window hides, which
-// runs the pending-comment step while this load still holds the file.
+// The file's own comment, clean, in the comment window, which shows it or hides without one.
+// The pending step has already run for the previous file, so hiding here asks nothing.
 void TMForm::ShowComment(std::span<const std::uint8_t> commentArea) {
-  if (!commentArea.empty()) {
-    CForm->mCmt->SetText(EditorComment(commentArea));
+  CForm->ShowStored(commentArea.empty() ? std::string() : EditorComment(commentArea));
+  if (!commentArea.empty())
     CForm->Show();
-    CForm->MarkSaved();
-  } else if (CForm->Visible()) {
+  else if (CForm->Visible())
     CForm->Hide();
-  }
 }
 
 void TMForm::rbAZSClick(TObject*) {
@@ -90,7 +95,9 @@ void TMForm::rbAZSClick(TObject*) {
   suppressModeClick_ = false;
   if (suppressed) return;
   depotMode_ = !rbAZS->Checked();
-  if (!CurrentFile().empty()) LoadFile();
+  if (CurrentFile().empty()) return;
+  SaveCommentIfModified();
+  LoadFile();
 }
 
 }  // namespace dgr

@@ -113,8 +113,10 @@ TEST_P(HideTest, HidingAModifiedWindowSavesOrAsks) {
     EXPECT_EQ(question.Owner, nullptr);
   }
   EXPECT_EQ(Area(path), GetParam().saved ? Bytes("abcd") : Bytes("abc"));
-  EXPECT_EQ(CForm->Modified(), !GetParam().saved);
-  EXPECT_EQ(CForm->Caption(), GetParam().saved ? "Коментарии" : "Коментарии*");
+  // No gives the edit up: the window holds the file's comment again.
+  EXPECT_EQ(CForm->mCmt->Text(), GetParam().saved ? "abcd" : "abc");
+  EXPECT_FALSE(CForm->Modified());
+  EXPECT_EQ(CForm->Caption(), "Коментарии");
 }
 
 INSTANTIATE_TEST_SUITE_P(Flows, HideTest,
@@ -156,40 +158,41 @@ TEST_F(CommentTest, OpeningAnotherFileSavesIntoTheOldOneFirstOrAsksBeforeTheDial
   EXPECT_EQ(Area(a), Bytes("abcde"));
 }
 
-TEST_F(CommentTest, LoadingAFileWithoutCommentHidesTheWindowAndItsSaveCannotWriteIt) {
+TEST_F(CommentTest, LoadingAFileWithoutCommentAsksOnceAndLeavesAnEmptyCleanEditor) {
   const std::string a = File("a.dgr", "abc");
   const std::string b = File("b.dgr", "");
   Start();
   Open(a);
   CForm->cbSave->SetChecked(false);
   Type("d");
-  Headless().AnswerNextQuestion(IDNO);     // before leaving a.dgr
-  Headless().AnswerNextQuestion(IDYES);    // while loading b.dgr hides the window
+  Headless().AnswerNextQuestion(IDNO);  // before leaving a.dgr
+  Headless().AnswerNextQuestion(IDYES);
   Open(b);
-  EXPECT_EQ(Headless().Questions().size(), 2u);
+  EXPECT_EQ(Headless().Questions().size(), 1u);
   EXPECT_FALSE(CForm->Visible());
   EXPECT_EQ(Area(a), Bytes("abc"));
-  EXPECT_TRUE(Area(b).empty());  // the load held b.dgr open: nothing written
-  EXPECT_EQ(CForm->mCmt->Text(), "abcd");
-  EXPECT_TRUE(CForm->Modified());
+  EXPECT_EQ(CForm->mCmt->Text(), "");
+  EXPECT_FALSE(CForm->Modified());
 
-  // Shown again for the new file, the typed text is saved into it.
+  // Shown again for the new file, its save writes nothing of the other file's edit.
   MForm->sbComent->UserClick();
   EXPECT_TRUE(CForm->Visible());
   CForm->btSave->UserClick();
-  EXPECT_EQ(Area(b), Bytes("abcd"));
+  EXPECT_TRUE(Area(b).empty());
 }
 
-TEST_F(CommentTest, ModeChangeReloadsTheStoredCommentWithoutAQuestion) {
+TEST_F(CommentTest, ModeChangeRunsThePendingStepBeforeReloadingTheComment) {
   const std::string a = File("a.dgr", "abc");
   Start();
   Open(a);
   CForm->cbSave->SetChecked(false);
   Type("zzz");
+  Headless().AnswerNextQuestion(IDNO);
   MForm->rbNB->UserClick();
-  EXPECT_TRUE(Headless().Questions().empty());
+  EXPECT_EQ(Headless().Questions().size(), 1u);
   EXPECT_EQ(CForm->mCmt->Text(), "abc");
   EXPECT_EQ(CForm->Caption(), "Коментарии");
+  EXPECT_EQ(Area(a), Bytes("abc"));
 }
 
 TEST_F(CommentTest, CommentAreaStartingWithZeroShowsAnEmptyCleanWindow) {
@@ -203,7 +206,7 @@ TEST_F(CommentTest, CommentAreaStartingWithZeroShowsAnEmptyCleanWindow) {
   EXPECT_EQ(CForm->Caption(), "Коментарии");
 }
 
-TEST_F(CommentTest, ClosingWithTheWindowShownAsksAgainWhenItIsHiddenAtTheEnd) {
+TEST_F(CommentTest, ClosingWithTheWindowShownAsksOnce) {
   const std::string path = File("a.dgr", "abc");
   Start();
   Open(path);
@@ -214,7 +217,7 @@ TEST_F(CommentTest, ClosingWithTheWindowShownAsksAgainWhenItIsHiddenAtTheEnd) {
   MForm->UserClose();
   EXPECT_EQ(Headless().Questions().size(), 1u);
   Application->DestroyForms();
-  EXPECT_EQ(Headless().Questions().size(), 2u);
+  EXPECT_EQ(Headless().Questions().size(), 1u);
   EXPECT_EQ(Area(path), Bytes("abc"));
 }
 
