@@ -70,6 +70,9 @@ public:
   TImage* imCode;
   TImage* imAir;
   TImage* imFuel;
+  // The cursor mark: a one-pixel line at the pointer, above the curves and below the layer
+  // that takes the mouse, so moving it redraws no layer.
+  TPanel* pMark;
   TImage* imBlank;
 
   TPanel* pShift;
@@ -132,6 +135,7 @@ public:
   void MDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
   void MUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
   void ImgMouseMove(TObject* sender, TShiftState shift, int x, int y);
+  void ImgMouseLeave(TObject* sender);
   void sbComentClick(TObject* sender);
   void ZoomChange(TObject* sender);
   void sbShiftChange(TObject* sender);

@@ -37,6 +37,7 @@ using enum platform::forms::TMenuAutoFlag;
 using enum platform::forms::TPosition;
 using enum platform::forms::TScrollBarKind;
 using enum platform::forms::TStaticBorderStyle;
+using platform::graphics::clBlack;
 using platform::graphics::clBtnFace;
 using platform::graphics::clInfoBk;
 using platform::graphics::clNavy;
@@ -142,6 +143,11 @@ void TMForm::DefineControls() {
   imCode = PlotLayer(this, pGraf, "imCode", true);
   imAir = PlotLayer(this, pGraf, "imAir", true);
   imFuel = PlotLayer(this, pGraf, "imFuel", true);
+  pMark = Place<TPanel>(this, pGraf, "pMark", DesignLayerLeft, DesignLayerLeft, 1, DesignLayerHeight);
+  pMark->SetBevelOuter(bvNone);
+  pMark->SetCaption("");
+  pMark->SetColor(clBlack);
+  pMark->SetVisible(false);
   imBlank = PlotLayer(this, pGraf, "imBlank", true);
   imBlank->SetAlign(alClient);
 
@@ -324,6 +330,7 @@ void TMForm::DefineControls() {
   SpeedButton4->OnClick = [this](TObject* s) { GrafShow(s); };
   imBlank->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) { MDown(s, b, sh, x, y); };
   imBlank->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { ImgMouseMove(s, sh, x, y); };
+  imBlank->OnMouseLeave = [this](TObject* s) { ImgMouseLeave(s); };
   imBlank->OnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) { MUp(s, b, sh, x, y); };
   sbComent->OnClick = [this](TObject* s) { sbComentClick(s); };
   cbZoom->OnChange = [this](TObject* s) { ZoomChange(s); };

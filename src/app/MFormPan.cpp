@@ -66,14 +66,14 @@ void TMForm::ImgMouseMove(TObject*, TShiftState, int x, int) {
   }
 
   const std::optional<int> segment = CursorSegment({.X = x,
+                                                    .HomeLeft = homeLeft_,
                                                     .CodeLeft = imCode->Left(),
-                                                    .CodeWidth = imCode->Width(),
-                                                    .PlotWidth = plotWidth_,
                                                     .Geometry = plot_,
                                                     .Zoom = zoom_,
                                                     .SegmentCount = segmentCount_});
-  // A geometry left by an earlier file can name a segment this file does not have.
-  if (!segment || *segment >= segmentCount_) return;
+  pMark->SetVisible(segment.has_value());
+  if (!segment) return;
+  pMark->SetLeft(homeLeft_ + x);
   const std::size_t i = std::size_t(*segment);
   stSeg->SetCaption(std::to_string(*segment + 1));
   for (const CurveTraits& curve : Curves) {
@@ -81,6 +81,8 @@ void TMForm::ImgMouseMove(TObject*, TShiftState, int x, int) {
     ControlsOf(curve.Id).Value->SetCaption(value == curve.Blank ? "" : std::to_string(value));
   }
 }
+
+void TMForm::ImgMouseLeave(TObject*) { pMark->SetVisible(false); }
 
 // The visibility buttons are tagged with the curves in drawing order.
 void TMForm::GrafShow(TObject* sender) {

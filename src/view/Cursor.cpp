@@ -3,14 +3,12 @@
 namespace dgr {
 
 std::optional<int> CursorSegment(const CursorInput& input) {
-  const PlotGeometry& g = input.Geometry;
-  const int segmentWidth = g.Stretch * input.Zoom;
-  if (input.CodeWidth == input.PlotWidth) {
-    if (input.X < g.LeftMargin || input.X >= g.PlotRight) return std::nullopt;
-    return (input.X - g.LeftMargin) / segmentWidth;
-  }
-  const int index = (input.X - input.CodeLeft - g.LeftMargin) / segmentWidth;
-  if (index < 0 || index >= input.SegmentCount) return std::nullopt;
+  const int segmentWidth = input.Geometry.Stretch * input.Zoom;
+  if (segmentWidth <= 0) return std::nullopt;
+  const int column = input.X + input.HomeLeft - input.CodeLeft - input.Geometry.LeftMargin;
+  if (column < 0) return std::nullopt;
+  const int index = column / segmentWidth;
+  if (index >= input.SegmentCount) return std::nullopt;
   return index;
 }
 

@@ -7,21 +7,16 @@
 namespace dgr {
 
 struct CursorInput {
-  int X = 0;  // pointer x relative to the blank layer
-  int CodeLeft = 0;
-  int CodeWidth = 0;
-  int PlotWidth = 0;
+  int X = 0;         // pointer x relative to the blank layer
+  int HomeLeft = 0;  // where the blank layer lies in the plot panel
+  int CodeLeft = 0;  // where the moving layers lie in the plot panel
   PlotGeometry Geometry;
   int Zoom = 1;
   int SegmentCount = 0;
 };
 
-// The segment under the pointer, counted from 0, or nothing when the pointer is beside the plot.
-// When the layers are as wide as the visible plot their offset is ignored and the pointer must
-// lie between LeftMargin and PlotRight; the index then comes from the geometry alone and may
-// reach SegmentCount when the geometry belongs to an earlier file, so readers check it against
-// their arrays. Otherwise the layers' offset counts, the division truncates toward zero, and the
-// index lies within [0, SegmentCount).
+// The segment under the pointer, counted from 0, or nothing when no segment is drawn there: the
+// pointer's column in the layers, floor-divided by the segment width, within [0, SegmentCount).
 std::optional<int> CursorSegment(const CursorInput& input);
 
 }  // namespace dgr

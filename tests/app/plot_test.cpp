@@ -211,12 +211,51 @@ TEST_F(CursorTest, LayersAsWideAsThePlotUseTheGeometryOnly) {
   Check({{15, 0}, {16, 1}, {17, 1}, {18, 1}, {19, 2}, {783, 256}, {784, 0}});
 }
 
-TEST_F(CursorTest, WiderLayersCountTheirOffsetTruncatingTowardZero) {
+TEST_F(CursorTest, WiderLayersCountTheirOffsetAndTheBlankLayersPlace) {
   LoadKnown(true);
-  Check({{14, 0}, {15, 1}, {21, 1}, {22, 2}});
+  Check({{14, 0}, {15, 0}, {16, 1}, {19, 1}, {20, 2}});
   MForm->sbShift->UserSetPosition(2);
   ASSERT_EQ(Left(), -211);
-  Check({{0, 49}});
+  Check({{0, 50}});
+}
+
+TEST_F(CursorTest, MarkFollowsThePointerOverSegmentsOnlyAndRedrawsNoLayer) {
+  LoadKnown(false);
+  std::vector<const platform::graphics::TColor*> pictures;
+  for (TImage* layer : {MForm->imGrid, MForm->imCode, MForm->imAir, MForm->imFuel})
+    pictures.push_back(layer->Picture().Row(0));
+  EXPECT_FALSE(MForm->pMark->Visible());
+  struct MarkCase {
+    int x;
+    bool shown;
+  };
+  for (const MarkCase& c : std::vector<MarkCase>{{16, true}, {100, true}, {15, false}, {783, true}, {784, false}}) {
+    Move(c.x);
+    EXPECT_EQ(MForm->pMark->Visible(), c.shown) << "x " << c.x;
+    if (c.shown) {
+      EXPECT_EQ(MForm->pMark->Left(), MForm->HomeLeft() + c.x) << "x " << c.x;
+    }
+  }
+  Move(100);
+  EXPECT_EQ(MForm->pMark->Width(), 1);
+  EXPECT_EQ(MForm->pMark->Height(), MForm->imCode->Height());
+  // Above the curves, below the layer that takes the mouse.
+  const auto at = [](const platform::forms::TControl* c) {
+    for (int i = 0; i < MForm->pGraf->ControlCount(); ++i)
+      if (MForm->pGraf->Controls(i) == c) return i;
+    return -1;
+  };
+  EXPECT_GT(at(MForm->pMark), at(MForm->imFuel));
+  EXPECT_LT(at(MForm->pMark), at(MForm->imBlank));
+  // Leaving the plot for another control hides it.
+  MForm->pDat->MouseMove(5, 5);
+  EXPECT_FALSE(MForm->pMark->Visible());
+  Move(100);
+  MForm->UserMouseLeave();
+  EXPECT_FALSE(MForm->pMark->Visible());
+  std::size_t i = 0;
+  for (TImage* layer : {MForm->imGrid, MForm->imCode, MForm->imAir, MForm->imFuel})
+    EXPECT_EQ(layer->Picture().Row(0), pictures[i++]) << layer->Name();
 }
 
 TEST_F(CursorTest, FuelAndAirBlankOnlyAt255AndTextsStayWhenLeaving) {

@@ -140,6 +140,7 @@ int FormWindow::handle(int event) {
     break;
   case FL_LEAVE:
     pointerInside_ = false;
+    form_.UserMouseLeave();
     break;
   case FL_KEYBOARD:
   case FL_SHORTCUT:

@@ -65,6 +65,7 @@ void TApplication::DestroyForms() {
   mainForm_ = nullptr;
   terminated_ = false;
   capture_ = nullptr;
+  pointer_ = nullptr;
   buttons_ = 0;
 }
 
@@ -119,7 +120,15 @@ void TApplication::ReleaseButton(TMouseButton button) {
   }
 }
 
+void TApplication::PointerOver(TControl* control) {
+  if (pointer_ == control) return;
+  TControl* left = pointer_;
+  pointer_ = control;
+  if (left != nullptr) left->MouseLeave();
+}
+
 void TApplication::ForgetControl(TControl* control) {
+  if (pointer_ == control) pointer_ = nullptr;
   if (capture_ == control) {
     capture_ = nullptr;
     buttons_ = 0;

@@ -56,6 +56,8 @@ public:
   // The control that holds the mouse capture, or nullptr; and the buttons held.
   TControl* MouseCapture() const { return capture_; }
   TShiftState MouseButtons() const { return buttons_; }
+  // The control that had the last mouse move, or nullptr.
+  TControl* PointerControl() const { return pointer_; }
 
 private:
   friend class TControl;
@@ -73,6 +75,9 @@ private:
   void PressButton(TControl* control, TMouseButton button);
   void ReleaseButton(TMouseButton button);
   void ForgetControl(TControl* control);
+  // The pointer is now over control (nullptr: over none of this program's); the control it
+  // was over before is told it left.
+  void PointerOver(TControl* control);
 
   std::unique_ptr<HeadlessBackend> headless_;
   PlatformBackend* backend_ = nullptr;
@@ -81,6 +86,7 @@ private:
   bool terminated_ = false;
   int constructing_ = 0;
   TControl* capture_ = nullptr;
+  TControl* pointer_ = nullptr;
   TShiftState buttons_ = 0;
 };
 

@@ -224,10 +224,17 @@ void TControl::MouseDown(int x, int y, TMouseButton button) {
 }
 
 void TControl::MouseMove(int x, int y) {
+  Application->PointerOver(this);
   Application->Dispatch([&] {
     if (EnabledInTree() && OnMouseMove) {
       OnMouseMove(this, Application->MouseButtons(), x, y);
     }
+  });
+}
+
+void TControl::MouseLeave() {
+  Application->Dispatch([&] {
+    if (OnMouseLeave) OnMouseLeave(this);
   });
 }
 

@@ -100,6 +100,8 @@ public:
   TMouseEvent OnMouseDown;
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
+  // The pointer has left the control (after a move over it).
+  TNotifyEvent OnMouseLeave;
 
   // User input. A press captures the mouse: until every button is released, moves and the
   // release that the form receives go to this control, even outside it. A disabled control
@@ -107,6 +109,7 @@ public:
   void MouseDown(int x, int y, TMouseButton button = mbLeft);
   void MouseMove(int x, int y);
   void MouseUp(int x, int y, TMouseButton button = mbLeft);
+  void MouseLeave();
 
   TControlPeer* Peer() const { return peer_.get(); }
   void SetPeer(std::unique_ptr<TControlPeer> peer);

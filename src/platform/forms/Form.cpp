@@ -167,7 +167,14 @@ void TForm::UserMouseMove(int x, int y) {
   if (TControl* target = MouseTarget(x, y)) {
     const TPoint origin = target->OriginInForm();
     target->MouseMove(x - origin.X, y - origin.Y);
+  } else {
+    UserMouseLeave();
   }
+}
+
+void TForm::UserMouseLeave() {
+  const TControl* pointer = Application->PointerControl();
+  if (pointer != nullptr && pointer->ParentForm() == this) Application->PointerOver(nullptr);
 }
 
 void TForm::UserMouseUp(int x, int y, TMouseButton button) {

@@ -99,6 +99,8 @@ public:
   void UserMoveResize(int left, int top, int width, int height);
   void UserMouseDown(int x, int y, TMouseButton button = mbLeft);
   void UserMouseMove(int x, int y);
+  // The pointer has left the form's window.
+  void UserMouseLeave();
   void UserMouseUp(int x, int y, TMouseButton button = mbLeft);
   // The user presses a key; gives whether a handler consumed it.
   bool UserKeyDown(int key, TShiftState shift = 0);
