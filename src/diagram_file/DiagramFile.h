@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "diagram_file/FileIdentity.h"
 #include "diagram_file/SegmentArrays.h"
 
 namespace dgr {
@@ -14,7 +16,8 @@ namespace dgr {
 constexpr std::int32_t MaxSegments = 16384;
 
 // Most bytes of a comment area that are read: a longer area (no real comment is) is shown cut,
-// so that no file can make the program hold more than this of it.
+// so that no file can make the program hold more than this of it. Reading stops earlier at the
+// first zero byte, where the shown comment ends.
 constexpr std::int64_t MaxCommentBytes = 16 << 20;
 
 // Smallest header that holds the parameter block; the comment area never starts inside it.
@@ -49,7 +52,9 @@ struct DiagramFile : SegmentArrays {
   // Present when HeaderLength >= 64.
   std::int16_t LevelCorrection = 0;  // 0 when absent
 
-  std::vector<std::uint8_t> Comment;  // raw comment area bytes, empty when the file has none
+  // The comment area's bytes up to and including its first zero byte (what follows is never shown
+  // and a save replaces it), empty when the file has none.
+  std::vector<std::uint8_t> Comment;
 
   bool operator==(const DiagramFile&) const = default;
 };
@@ -68,7 +73,8 @@ const char* ReadStatusText(ReadStatus status);
 // Reading: HeaderLength and SegmentCount from offset 0, the parameter block always from offset
 // 8, RecordTime, SensorAddress and SiteType when HeaderLength >= 62, LevelCorrection when
 // HeaderLength >= 64 (compared unsigned); the three arrays from offset HeaderLength; the
-// comment is everything after the arrays. Bytes that lie beyond the end of the file read as 0.
+// comment is what follows the arrays up to its first zero byte. Bytes that lie beyond the end of
+// the file read as 0. A good read also takes the file's identity, for the check of a later save.
 class DiagramFileReader {
 public:
   explicit DiagramFileReader(const std::string& path);
@@ -77,6 +83,10 @@ public:
   DiagramFileReader& operator=(const DiagramFileReader&) = delete;
 
   ReadStatus Status() const { return status_; }
+  // Why a read failed, in words, with the system's reason where it gave one.
+  const std::string& Problem() const { return problem_; }
+  // After a good read: what a save compares to tell whether the file changed since.
+  const std::optional<FileIdentity>& Identity() const { return identity_; }
   bool Ok() const { return status_ == ReadStatus::Ok; }
   const DiagramFile& File() const { return file_; }
   DiagramFile& File() { return file_; }
@@ -84,6 +94,8 @@ public:
 
 private:
   ReadStatus status_ = ReadStatus::CannotOpen;
+  std::string problem_;
+  std::optional<FileIdentity> identity_;
   int handle_ = 0;
   DiagramFile file_;
 };
@@ -100,14 +112,16 @@ enum class CommentWriteStatus {
   SegmentCountOutOfRange,  // SegmentCount outside 0 to MaxSegments
   AreaInsideHeader,        // HeaderLength + 3 * SegmentCount below 52
   AreaBeyondEnd,           // HeaderLength + 3 * SegmentCount beyond the end of the file
-  WriteFailed,             // the write was short or the file could not be cut
+  Changed,                 // not the file that was loaded: another program changed or replaced it
+  WriteFailed,             // the new file could not be written, flushed or renamed over the old one
 };
 
 const char* CommentWriteStatusText(CommentWriteStatus status);
 
-// Rewrites the comment area of the file at path with text (written unchanged) and cuts the file
-// right after it. The comment area starts at HeaderLength + 3 * SegmentCount as the file's own
-// first 8 bytes give them. Every status but Written and WriteFailed leaves every byte as it was.
+// Rewrites the comment area of the file at path with text (written unchanged), so that the file
+// ends right after it, all or nothing and without checking for changes since a load
+// (dgr::ReplaceCommentArea). Every status but Written leaves the file exactly as it was, unless
+// only the final flush of the folder failed after the new file was in place.
 CommentWriteStatus RewriteCommentArea(const std::string& path, std::span<const std::uint8_t> text);
 
 // RewriteCommentArea, giving true when the comment area was rewritten.

@@ -10,6 +10,7 @@ namespace dgr {
 
 using platform::system::FileClose;
 using platform::system::FileOpen;
+using platform::system::FileOpenProblem;
 using platform::system::FileRead;
 using platform::system::FileSeek;
 using platform::system::fmOpenRead;
@@ -40,6 +41,27 @@ void ReadAt(int handle, std::int64_t offset, std::uint8_t* out, std::size_t size
   if (size > 0 && FileSeek(handle, offset, 0) == offset) FileRead(handle, out, size);
 }
 
+// Reads up to size bytes at offset into comment, in pieces, stopping after the first zero byte,
+// so that the bytes held never exceed much what is shown.
+void ReadCommentArea(int handle, std::int64_t offset, std::int64_t size, std::vector<std::uint8_t>& comment) {
+  constexpr std::int64_t Piece = 1 << 16;
+  if (size <= 0 || FileSeek(handle, offset, 0) != offset) return;
+  while (size > 0) {
+    const std::size_t held = comment.size();
+    comment.resize(held + static_cast<std::size_t>(std::min(size, Piece)));
+    const std::int64_t got = FileRead(handle, comment.data() + held, comment.size() - held);
+    comment.resize(held + static_cast<std::size_t>(std::max<std::int64_t>(got, 0)));
+    if (got <= 0) return;
+    const auto zero = std::find(comment.begin() + static_cast<std::ptrdiff_t>(held), comment.end(), std::uint8_t{0});
+    if (zero != comment.end()) {
+      comment.erase(zero + 1, comment.end());
+      break;
+    }
+    size -= got;
+  }
+  comment.shrink_to_fit();
+}
+
 }  // namespace
 
 DiagramFileReader::DiagramFileReader(const std::string& path) {
@@ -47,6 +69,7 @@ DiagramFileReader::DiagramFileReader(const std::string& path) {
   if (handle_ <= 0) {
     handle_ = 0;
     status_ = OpenFailure(path);
+    problem_ = FileOpenProblem();
     return;
   }
   const std::int64_t fileSize = std::max<std::int64_t>(FileSeek(handle_, 0, 2), 0);
@@ -58,6 +81,7 @@ DiagramFileReader::DiagramFileReader(const std::string& path) {
   if (f.SegmentCount < 0 || f.SegmentCount > MaxSegments) {
     Close();
     status_ = ReadStatus::SegmentCountOutOfRange;
+    problem_ = ReadStatusText(status_);
     return;
   }
 
@@ -68,10 +92,8 @@ DiagramFileReader::DiagramFileReader(const std::string& path) {
     ReadAt(handle_, position, (f.*array).data(), count);
     position += f.SegmentCount;
   }
-  if (fileSize > position) {
-    f.Comment.resize(static_cast<std::size_t>(std::min(fileSize - position, MaxCommentBytes)));
-    ReadAt(handle_, position, f.Comment.data(), f.Comment.size());
-  }
+  ReadCommentArea(handle_, position, std::min(fileSize - position, MaxCommentBytes), f.Comment);
+  identity_ = IdentifyOpenFile(handle_);
   status_ = ReadStatus::Ok;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -15,6 +16,13 @@ using dgr::SyntheticDiagramOptions;
 // stored.
 inline void PutLittle32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value) {
   for (std::size_t i = 0; i < 4; ++i) bytes.at(offset + i) = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// The bytes of a comment area that a read keeps: up to and including the first zero byte.
+inline std::vector<std::uint8_t> ReadPartOfCommentArea(std::vector<std::uint8_t> area) {
+  const auto zero = std::find(area.begin(), area.end(), std::uint8_t{0});
+  if (zero != area.end()) area.erase(zero + 1, area.end());
+  return area;
 }
 
 inline DiagramFile SampleDiagram(std::int32_t segments, std::uint32_t headerLength, const std::string& comment, std::uint64_t seed) {

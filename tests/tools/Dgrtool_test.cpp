@@ -93,7 +93,7 @@ TEST(DgrtoolInfo, UnreadableFilesAreReportedAndTheOthersStillShown) {
     for (const std::string& path : {missing, good, folder.Path("x.dgr"), badCount, good}) arguments.push_back(path);
     ToolRun run = RunDgrtool(folder, arguments);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "dgrtool: " + missing + ": no such file\n" + "dgrtool: " + folder.Path("x.dgr") + ": is a folder\n" +
+    EXPECT_EQ(run.err, "dgrtool: " + missing + ": No such file or directory\n" + "dgrtool: " + folder.Path("x.dgr") + ": is a folder\n" +
                            "dgrtool: " + badCount + ": segment count out of range\n");
     if (json) {
       EXPECT_EQ(JsonLines(run.out).size(), 2u);
@@ -139,8 +139,8 @@ TEST(DgrtoolComment, RefusalsWriteNothing) {
     std::string message;
   };
   for (const Case& c : std::vector<Case>{{path, "sum ∑", "the text holds U+2211, which Windows-1251 cannot hold; nothing written"},
-                                         {insideHeader, "new", "its header puts the comment area inside the header"},
-                                         {folder.Path("missing.dgr"), "new", "no such file"}}) {
+                                         {insideHeader, "new", "its header puts the comment area inside the header; the file is unchanged"},
+                                         {folder.Path("missing.dgr"), "new", "No such file or directory"}}) {
     std::vector<std::uint8_t> before = ReadAllBytes(c.path);
     ToolRun run = RunDgrtool(folder, {"comment", c.path, "--set", c.text});
     EXPECT_EQ(run.status, 1);

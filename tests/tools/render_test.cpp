@@ -174,7 +174,7 @@ TEST_F(RenderTest, UnreadableFilesAreReportedLikeInfo) {
   const std::string out = (dir / "out.png").string();
   RunResult result = Run("'" + missing + "' -o '" + out + "'");
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "dgrtool: " + missing + ": " + ReadStatusText(ReadStatus::Missing) + "\n");
+  EXPECT_EQ(result.err, "dgrtool: " + missing + ": No such file or directory\n");
   EXPECT_FALSE(fs::exists(out));
 
   // A count beyond the largest a file may announce.
@@ -198,7 +198,7 @@ TEST_F(RenderTest, UnwritableOutputAndBadOptionsFail) {
   const std::string out = (dir / "no_such_folder" / "out.png").string();
   const RunResult unwritable = Run("'" + file + "' -o '" + out + "'");
   EXPECT_EQ(unwritable.exitCode, 1);
-  EXPECT_EQ(unwritable.err, "dgrtool: " + out + ": cannot be written\n");
+  EXPECT_EQ(unwritable.err, "dgrtool: " + out + ": its folder cannot be opened: No such file or directory\n");
   for (const std::string bad : {"--zoom 3", "--mode depot", "--layer blank", "--screen-width 0"}) {
     EXPECT_NE(Run("'" + file + "' -o '" + (dir / "x.png").string() + "' " + bad).exitCode, 0) << bad;
   }

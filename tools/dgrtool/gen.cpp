@@ -1,4 +1,3 @@
-#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -7,6 +6,7 @@
 #include "Report.h"
 #include "diagram_file/DiagramFileEncoder.h"
 #include "diagram_file/SyntheticDiagram.h"
+#include "platform/system/FileReplacement.h"
 
 namespace dgr {
 
@@ -32,11 +32,9 @@ void AddGenCommand(CLI::App& app, int& exitStatus) {
       if (options->siteType < 0 || options->siteType > 255) throw std::invalid_argument("site type must be 0 to 255");
       options->diagram.SiteType = static_cast<std::uint8_t>(options->siteType);
       std::vector<std::uint8_t> bytes = EncodeDiagramFile(MakeSyntheticDiagram(options->diagram));
-      std::ofstream out(options->output, std::ios::binary | std::ios::trunc);
-      out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-      out.close();
-      if (!out) {
-        ReportFileProblem(options->output, "cannot be written");
+      const std::string problem = platform::system::ReplaceFileContent(options->output, bytes);
+      if (!problem.empty()) {
+        ReportFileProblem(options->output, problem);
         exitStatus = 1;
       }
     } catch (const std::invalid_argument& problem) {

@@ -12,6 +12,7 @@
 #include "diagram_file/CommentText.h"
 #include "diagram_file/DiagramFile.h"
 #include "diagram_file/Readouts.h"
+#include "platform/system/DisplayText.h"
 
 namespace dgr {
 
@@ -69,10 +70,12 @@ std::optional<std::string> ShownComment(const DiagramFile& f) {
   return DecodeComment(f.Comment);
 }
 
+using platform::system::EscapedForDisplay;
+
 void PrintJson(const std::string& path, const DiagramFile& f) {
   Json line;
-  line["file"] = path;
-  line["caption"] = DiagramCaption(path);
+  line["file"] = EscapedForDisplay(path);
+  line["caption"] = EscapedForDisplay(DiagramCaption(path));
   Json readouts = Json::object();
   for (const Shown& r : FirstLoadReadouts(f)) readouts[r.name] = {{"text", r.text}, {"visible", r.visible}};
   line["readouts"] = std::move(readouts);
@@ -84,8 +87,8 @@ void PrintJson(const std::string& path, const DiagramFile& f) {
 
 void PrintText(const std::string& path, const DiagramFile& f) {
   auto row = [](std::string_view name, std::string_view value) { std::cout << fmt::format("  {:<18}{}\n", name, value); };
-  std::cout << path << "\n";
-  row("caption", DiagramCaption(path));
+  std::cout << EscapedForDisplay(path) << "\n";
+  row("caption", EscapedForDisplay(DiagramCaption(path)));
   for (const Shown& r : FirstLoadReadouts(f)) {
     row(r.name, r.visible ? r.text : r.text.empty() ? "(hidden)" : r.text + " (hidden)");
   }
@@ -96,9 +99,17 @@ void PrintText(const std::string& path, const DiagramFile& f) {
     row("comment", "(none)");
     return;
   }
-  std::string indented;
-  for (char c : *comment) indented += c == '\n' ? std::string("\n") + std::string(20, ' ') : std::string(1, c);
-  row("comment", indented);
+  // Written line by line: a comment of millions of short lines needs no indented copy.
+  std::cout << fmt::format("  {:<18}", "comment");
+  const std::string_view text = *comment;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    std::cout << text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    if (end == std::string_view::npos) break;
+    std::cout << '\n' << std::string_view("                    ");
+    start = end + 1;
+  }
+  std::cout << '\n';
 }
 
 }  // namespace
@@ -114,13 +125,14 @@ void AddInfoCommand(CLI::App& app, int& exitStatus) {
   command->add_option("files", options->files, "Diagram files")->required();
   command->callback([options, &exitStatus] {
     for (const std::string& path : options->files) {
-      DiagramFile file;
-      ReadStatus status = ReadDiagramFile(path, file);
-      if (status != ReadStatus::Ok) {
-        ReportFileProblem(path, ReadStatusText(status));
+      DiagramFileReader reader(path);
+      if (!reader.Ok()) {
+        ReportFileProblem(path, reader.Problem());
         exitStatus = 1;
         continue;
       }
+      reader.Close();
+      const DiagramFile& file = reader.File();
       if (options->json) {
         PrintJson(path, file);
       } else {

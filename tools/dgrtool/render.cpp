@@ -8,6 +8,7 @@
 #include "diagram_file/SiteMode.h"
 #include "platform/graphics/Compose.h"
 #include "platform/graphics/PngFile.h"
+#include "platform/system/FileStamp.h"
 #include "view/Plot.h"
 
 namespace dgr {
@@ -69,15 +70,24 @@ void AddRenderCommand(CLI::App& app, int& exitStatus) {
   command->add_option("--layer", options->layer, "Write one layer alone, fill included: grid, code, air or fuel")
       ->check(CLI::IsMember(LayerNames()));
   command->callback([options, &exitStatus] {
-    DiagramFile file;
-    const ReadStatus status = ReadDiagramFile(options->input, file);
-    if (status != ReadStatus::Ok) {
-      ReportFileProblem(options->input, ReadStatusText(status));
+    DiagramFileReader reader(options->input);
+    if (!reader.Ok()) {
+      ReportFileProblem(options->input, reader.Problem());
       exitStatus = 1;
       return;
     }
-    if (!WritePng(options->output, RenderLayers(file, *options))) {
-      ReportFileProblem(options->output, "cannot be written");
+    reader.Close();
+    // The same file under another name (a link, "./" and the like) counts as the input too.
+    const auto output = platform::system::StampOfPath(options->output);
+    if (options->output == options->input || (output && reader.Identity() && output->Device == reader.Identity()->Stamp.Device &&
+                                              output->Inode == reader.Identity()->Stamp.Inode)) {
+      ReportFileProblem(options->output, "is the input file; nothing written");
+      exitStatus = 1;
+      return;
+    }
+    const std::string problem = WritePngFile(options->output, RenderLayers(reader.File(), *options));
+    if (!problem.empty()) {
+      ReportFileProblem(options->output, problem);
       exitStatus = 1;
     }
   });

@@ -2,15 +2,23 @@
 
 #include <png.h>
 
-#include <cstdio>
 #include <vector>
+
+#include "platform/system/FileReplacement.h"
 
 namespace platform::graphics {
 
 namespace {
 
+void AppendBytes(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + length);
+}
+
+void NoFlush(png_structp) {}
+
 // libpng reports errors by longjmp, so this function holds nothing that needs a destructor.
-bool WriteRows(std::FILE* file, const TBitmap& bitmap, png_byte* row) {
+bool EncodeRows(std::vector<std::uint8_t>* out, const TBitmap& bitmap, png_byte* row) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -18,7 +26,7 @@ bool WriteRows(std::FILE* file, const TBitmap& bitmap, png_byte* row) {
     png_destroy_write_struct(&png, &info);
     return false;
   }
-  png_init_io(png, file);
+  png_set_write_fn(png, out, AppendBytes, NoFlush);
   png_set_IHDR(png, info, png_uint_32(bitmap.Width()), png_uint_32(bitmap.Height()), 8,
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
@@ -39,16 +47,21 @@ bool WriteRows(std::FILE* file, const TBitmap& bitmap, png_byte* row) {
 
 }  // namespace
 
-bool WritePng(const std::string& path, const TBitmap& bitmap) {
-  if (bitmap.Width() == 0 || bitmap.Height() == 0) return false;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
+std::vector<std::uint8_t> EncodePng(const TBitmap& bitmap) {
+  std::vector<std::uint8_t> bytes;
+  if (bitmap.Width() == 0 || bitmap.Height() == 0) return bytes;
   std::vector<png_byte> row(std::size_t(bitmap.Width()) * 3);
-  bool written = WriteRows(file, bitmap, row.data());
-  written = std::fclose(file) == 0 && written;
-  if (!written) std::remove(path.c_str());
-  return written;
+  if (!EncodeRows(&bytes, bitmap, row.data())) bytes.clear();
+  return bytes;
 }
+
+std::string WritePngFile(const std::string& path, const TBitmap& bitmap) {
+  const std::vector<std::uint8_t> bytes = EncodePng(bitmap);
+  if (bytes.empty()) return "the picture is empty";
+  return platform::system::ReplaceFileContent(path, bytes);
+}
+
+bool WritePng(const std::string& path, const TBitmap& bitmap) { return WritePngFile(path, bitmap).empty(); }
 
 bool ReadPng(const std::string& path, TBitmap& bitmap) {
   png_image image{};

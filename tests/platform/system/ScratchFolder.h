@@ -9,6 +9,13 @@
 #include <string>
 #include <vector>
 
+// Writes bytes as the whole content of path, in place (the same file, not a new one).
+inline void WriteAllBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class ScratchFolder {
 public:
@@ -28,9 +35,7 @@ public:
 
   std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
     std::string file = Path(name);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file);
+    WriteAllBytes(file, bytes);
     return file;
   }
 
