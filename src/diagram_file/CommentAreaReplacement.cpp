@@ -62,6 +62,7 @@ CommentReplacement ReplaceInOpenFile(int handle, const std::string& path, std::s
   CommentReplacement result;
   result.Status = replacement.Ok() ? Written : WriteFailed;
   result.Problem = replacement.Problem();
+  result.Error = replacement.Error();
   result.Replaced = replacement.Replaced();
   if (result.Replaced && replacement.NewStamp()) {
     FileIdentity identity = *current;

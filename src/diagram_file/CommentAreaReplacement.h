@@ -14,6 +14,8 @@ struct CommentReplacement {
   CommentWriteStatus Status = CommentWriteStatus::WriteFailed;
   // When not Written: why, in words, with the system's reason where it gave one.
   std::string Problem;
+  // The system's error number behind Problem, or 0.
+  int Error = 0;
   // The path names the file with the new comment (also when only the final flush of its
   // folder failed, so Status is WriteFailed).
   bool Replaced = false;

@@ -36,6 +36,12 @@ std::string NewFileName() {
   return name;
 }
 
+mode_t CurrentUmask() {
+  const mode_t mask = ::umask(022);
+  ::umask(mask);
+  return mask;
+}
+
 // Runs a system call for a step: an injected fault stands in for the call's failure.
 template <typename Call>
 int RunStep(FileStep step, Call call) {
@@ -76,7 +82,7 @@ FileReplacement::FileReplacement(const std::string& path) {
   for (int attempt = 0; attempt < 100 && new_ < 0; ++attempt) {
     newName_ = NewFileName();
     new_ = RunStep(FileStep::Create, [&] {
-      return ::openat(folder_, newName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+      return ::openat(folder_, newName_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
     });
     if (new_ < 0 && errno != EEXIST) break;
   }
@@ -85,10 +91,13 @@ FileReplacement::FileReplacement(const std::string& path) {
     Fail("no new file can be created beside it in its folder", errno);
     return;
   }
+  // Made private, the new file is given its final permissions before it holds any byte.
   if (exists) {
     // Owner first: changing it may clear the set-user-ID and set-group-ID bits.
     if (::fchown(new_, old.st_uid, old.st_gid) != 0) (void)::fchown(new_, static_cast<uid_t>(-1), old.st_gid);
-    if (::fchmod(new_, old.st_mode & 07777) != 0) Fail("the new file cannot be given the old one's permissions", errno);
+  }
+  if (::fchmod(new_, exists ? old.st_mode & 07777 : 0666 & ~CurrentUmask()) != 0) {
+    Fail("the new file cannot be given its permissions", errno);
   }
 }
 
@@ -105,7 +114,10 @@ void FileReplacement::Discard() {
 }
 
 bool FileReplacement::Fail(const std::string& what, int error) {
-  if (problem_.empty()) problem_ = what + ": " + SystemErrorText(error);
+  if (problem_.empty()) {
+    problem_ = what + ": " + SystemErrorText(error);
+    error_ = error;
+  }
   Discard();
   return false;
 }

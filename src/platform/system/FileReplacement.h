@@ -30,6 +30,8 @@ public:
 
   bool Ok() const { return problem_.empty(); }
   const std::string& Problem() const { return problem_; }
+  // The system's error number behind Problem(), or 0 when the problem is no system error.
+  int Error() const { return error_; }
 
   // Appends bytes to the new content.
   bool Write(std::span<const std::uint8_t> bytes);
@@ -53,6 +55,7 @@ private:
   bool replaced_ = false;
   std::optional<FileStamp> newStamp_;
   std::string problem_;
+  int error_ = 0;
 };
 
 // Writes bytes as the whole new content of the file at path by a FileReplacement. Gives "" on
