@@ -13,6 +13,12 @@
 #include "diagram_file/DiagramFile.h"
 #include "platform/system/FileFaults.h"
 
+using dgr::CommentWriteStatus;
+using dgr::EncodeCommentForSave;
+using dgr::EncodedComment;
+using dgr::MaxSegments;
+using dgr::MinHeaderLength;
+
 namespace {
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {

@@ -11,6 +11,22 @@
 #include "view/Grid.h"
 #include "view/PlotWidth.h"
 
+using dgr::AirCurve;
+using dgr::CodeCurve;
+using dgr::CurveInput;
+using dgr::DecideSiteMode;
+using dgr::DrawCurve;
+using dgr::DrawGrid;
+using dgr::FitPlotWidth;
+using dgr::FuelCurve;
+using dgr::GridGeometry;
+using dgr::GridInput;
+using dgr::GridLayer;
+using dgr::LayerWidth;
+using dgr::PlotGeometry;
+using dgr::SiteModeDecision;
+using platform::graphics::TBitmap;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 6) return 0;
   constexpr int LayerHeight = 312;

@@ -12,6 +12,21 @@
 #include "platform/system/DisplayText.h"
 #include "platform/system/Utf8.h"
 
+using dgr::DecideSiteMode;
+using dgr::DecodeComment;
+using dgr::DiagramCaption;
+using dgr::DiagramCaptionBase;
+using dgr::DiagramFile;
+using dgr::DiagramFileReader;
+using dgr::EditorComment;
+using dgr::MakeReadoutTexts;
+using dgr::MaxCommentBytes;
+using dgr::MaxSegments;
+using dgr::ReadoutTexts;
+using dgr::ReadStatus;
+using dgr::SiteModeDecision;
+using platform::system::NextCodePoint;
+
 namespace {
 
 bool ValidUtf8(const std::string& text) {

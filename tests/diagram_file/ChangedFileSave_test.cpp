@@ -5,9 +5,16 @@
 #include "diagram_file/ByteEdits.h"
 #include "platform/system/ScratchFolder.h"
 
+using dgr::ChangedFileChoice;
+using dgr::CommentWriteStatus;
+using dgr::DiagramFile;
+using dgr::DiagramFileReader;
+using dgr::EncodeDiagramFile;
+using dgr::ReadDiagramFile;
+using dgr::ReadStatus;
+
 namespace {
 
-using dgr::ChangedFileChoice;
 
 std::optional<dgr::FileIdentity> Loaded(const std::string& path) {
   DiagramFileReader reader(path);
