@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "FuzzFile.h"
@@ -19,10 +20,10 @@ using dgr::DiagramCaptionBase;
 using dgr::DiagramFile;
 using dgr::DiagramFileReader;
 using dgr::EditorComment;
-using dgr::MakeReadoutTexts;
 using dgr::MaxCommentBytes;
 using dgr::MaxSegments;
-using dgr::ReadoutTexts;
+using dgr::Readout;
+using dgr::Readouts;
 using dgr::ReadStatus;
 using dgr::SiteModeDecision;
 using platform::system::NextCodePoint;
@@ -61,13 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(zero == file.Comment.end() || zero + 1 == file.Comment.end());
   FUZZ_CHECK(reader.Identity() && reader.Identity()->Stamp.Size == static_cast<std::int64_t>(size));
 
-  const ReadoutTexts texts = MakeReadoutTexts(file);
-  for (const std::string* text : {&texts.stFLvl, &texts.stFnd, &texts.stWLvl, &texts.stCFsn, &texts.stFADif, &texts.stAFnd, &texts.stWsn,
-                                  &texts.stFtg, &texts.stShum, &texts.stRng, &texts.stFadd, &texts.stDelta, &texts.stSegNum, &texts.stSAdr,
-                                  &texts.stDTime, &texts.stVer}) {
-    FUZZ_CHECK(ValidUtf8(*text));
+  for (const Readout& readout : Readouts()) {
+    const std::optional<std::string> text = readout.Text(file);
+    if (text) FUZZ_CHECK(ValidUtf8(*text));
   }
-  if (texts.stRFLvl) FUZZ_CHECK(ValidUtf8(*texts.stRFLvl));
   FUZZ_CHECK(ValidUtf8(DecodeComment(file.Comment)));
   FUZZ_CHECK(ValidUtf8(EditorComment(file.Comment)));
   for (const bool depot : {false, true}) {
