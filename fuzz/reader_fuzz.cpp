@@ -26,20 +26,12 @@ using dgr::Readout;
 using dgr::Readouts;
 using dgr::ReadStatus;
 using dgr::SiteModeDecision;
-using platform::system::NextCodePoint;
+using platform::system::IsValidUtf8;
 
 namespace {
 
-bool ValidUtf8(const std::string& text) {
-  char32_t c = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    if (!NextCodePoint(text, i, c)) return false;
-  }
-  return true;
-}
-
 bool Printable(const std::string& text) {
-  return ValidUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+  return IsValidUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 }  // namespace
@@ -64,10 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   for (const Readout& readout : Readouts()) {
     const std::optional<std::string> text = readout.Text(file);
-    if (text) FUZZ_CHECK(ValidUtf8(*text));
+    if (text) FUZZ_CHECK(IsValidUtf8(*text));
   }
-  FUZZ_CHECK(ValidUtf8(DecodeComment(file.Comment)));
-  FUZZ_CHECK(ValidUtf8(EditorComment(file.Comment)));
+  FUZZ_CHECK(IsValidUtf8(DecodeComment(file.Comment)));
+  FUZZ_CHECK(IsValidUtf8(EditorComment(file.Comment)));
   for (const bool depot : {false, true}) {
     const SiteModeDecision mode = DecideSiteMode(file.SiteType, file.SegmentCount, depot);
     FUZZ_CHECK(mode.GroupSize == 16 || mode.GroupSize == 32);

@@ -4,6 +4,7 @@
 
 #include <variant>
 
+#include "diagram_file/FileLayout.h"
 #include "platform/system/FileReplacement.h"
 #include "platform/system/Files.h"
 
@@ -19,17 +20,14 @@ namespace {
 
 // The offset of the comment area of the open file, or the status that refuses a rewrite.
 std::variant<std::int64_t, CommentWriteStatus> CommentAreaStart(int handle, std::int64_t fileSize) {
-  std::uint8_t header[8] = {};
-  if (::pread(handle, header, sizeof header, 0) != sizeof header) return CommentWriteStatus::TooShort;
-  std::uint32_t headerLength = 0;
-  std::uint32_t rawCount = 0;
-  for (int i = 3; i >= 0; --i) {
-    headerLength = (headerLength << 8) | header[i];
-    rawCount = (rawCount << 8) | header[4 + i];
-  }
-  const auto segmentCount = static_cast<std::int32_t>(rawCount);
-  if (segmentCount < 0 || segmentCount > MaxSegments) return CommentWriteStatus::SegmentCountOutOfRange;
-  const std::int64_t start = std::int64_t{headerLength} + 3 * std::int64_t{segmentCount};
+  // HeaderLength and SegmentCount, the fields that place the comment area, end at byte 8.
+  constexpr ::ssize_t PlacingFieldsEnd = 8;
+  HeaderImage header{};
+  if (::pread(handle, header.data(), header.size(), 0) < PlacingFieldsEnd) return CommentWriteStatus::TooShort;
+  DiagramFile file;
+  DecodeHeader(header, file);
+  if (file.SegmentCount < 0 || file.SegmentCount > MaxSegments) return CommentWriteStatus::SegmentCountOutOfRange;
+  const std::int64_t start = CommentStart(file.HeaderLength, file.SegmentCount);
   if (start < MinHeaderLength) return CommentWriteStatus::AreaInsideHeader;
   if (start > fileSize) return CommentWriteStatus::AreaBeyondEnd;
   return start;

@@ -25,8 +25,8 @@ struct CommentReplacement {
 
 // Replaces the comment area of the diagram file at path with text, all or nothing (see
 // platform::system::FileReplacement): the file afterwards is either exactly as it was or exactly
-// its bytes before the comment area followed by text. The comment area starts at HeaderLength +
-// 3 × SegmentCount as the file's own first 8 bytes give them.
+// its bytes before the comment area followed by text. The comment area starts where the file's
+// own header places it (CommentStart).
 //
 // While it works it holds the file open without sharing, so two saves never interleave. When
 // loaded is given, a file that is no longer the one loaded (another file at the path, another

@@ -13,15 +13,9 @@
 
 namespace dgr {
 
-namespace {
+using platform::system::IsValidUtf8;
 
-bool IsValidUtf8(std::string_view text) {
-  char32_t ignored = 0;
-  for (std::size_t index = 0; index < text.size();) {
-    if (!platform::system::NextCodePoint(text, index, ignored)) return false;
-  }
-  return true;
-}
+namespace {
 
 int PrintComment(const std::string& path) {
   DiagramFileReader reader(path);

@@ -67,4 +67,12 @@ void AppendUtf8(std::string& text, char32_t codePoint) {
   }
 }
 
+bool IsValidUtf8(std::string_view text) {
+  char32_t ignored = 0;
+  for (std::size_t index = 0; index < text.size();) {
+    if (!NextCodePoint(text, index, ignored)) return false;
+  }
+  return true;
+}
+
 }  // namespace platform::system

@@ -11,6 +11,9 @@ namespace platform::system {
 // U+10FFFF.
 bool NextCodePoint(std::string_view text, std::size_t& index, char32_t& codePoint);
 
+// Whether the whole of text is well-formed UTF-8 in the sense of NextCodePoint.
+bool IsValidUtf8(std::string_view text);
+
 // Appends the UTF-8 form of a valid code point.
 void AppendUtf8(std::string& text, char32_t codePoint);
 
