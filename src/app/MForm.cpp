@@ -113,10 +113,11 @@ void TMForm::SaveCommentIfModified() {
   const std::optional<CommentSaveResult> saved =
       SavePendingComment({.Modified = CForm->Modified(), .AlwaysSave = CForm->cbSave->Checked(), .Text = CForm->mCmt->Text()},
                               CommentTarget(), [this] { return AskSaveComment(); });
-  if (!saved && CForm->Modified())
-    CForm->DiscardEdit();
-  else if (saved->Saved())
+  if (!saved) {
+    if (CForm->Modified()) CForm->DiscardEdit();
+  } else if (saved->Saved()) {
     CForm->MarkSaved();
+  }
 }
 
 bool TMForm::SaveComment() {
